@@ -1,0 +1,1 @@
+// Keeps the shared library target non-empty while the binding has no sources.

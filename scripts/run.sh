@@ -6,4 +6,4 @@ cd "$root"
 bash scripts/setup.sh
 bash scripts/fetch-data.sh >/dev/null
 bash scripts/build.sh build >/dev/null
-java -Xcheck:jni -Djava.library.path=build -cp build/java/classes ScaleDemo
+/usr/lib/jvm/java-17-openjdk-amd64/bin/java -Xcheck:jni -Djava.library.path=build -cp build/java/classes ScaleDemo

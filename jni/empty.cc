@@ -1,1 +1,0 @@
-// Keeps the shared library target non-empty while the binding has no sources.

@@ -160,7 +160,7 @@ void Sequence::Nify() {
 void Sequence::Trim(long left, long right) {
     const long len = static_cast<long>(mBases.size());
     // Positions beyond the sequence do not exist: the masks are clipped to it.
-    if (left >= 0) std::fill(mBases.begin(), mBases.begin() + std::min(left + 1, len), 'X');
+    if (left >= 0 && len > 0) std::fill(mBases.begin(), mBases.begin() + std::min(left, len - 1) + 1, 'X');
     if (right >= 0 && right < len) std::fill(mBases.begin() + right, mBases.end(), 'X');
 }
 

@@ -98,8 +98,6 @@ public:
     size_t MemoryBytes() const;
 
 private:
-    template <class Keep>
-    void IndexRead(const Sequence3Bit& read, int step, Keep keep);
     template <class Index>
     void StreamLoad(std::istream& in, int first, int last, Index index);
     void AppendHits(uint64_t key, int pos, uint32_t revBit, MerSearchResultVec<Location>& out) const;

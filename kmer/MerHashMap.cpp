@@ -1,0 +1,201 @@
+#include "kmer/MerHashMap.h"
+
+#include <iostream>
+
+#include "kmer/StreamRead.h"
+#include "sequence/Sequence.h"
+
+namespace {
+
+// A stream load keeps one empty read per record it was asked for but did not
+// find; beyond this many the missing records are not materialised, so that a
+// caller asking for "every record" with a huge last cannot exhaust memory.
+constexpr long long kMaxEmptySlots = 1 << 20;
+
+// Calls visit(value, pos) for every start pos in [0, mBaseSize - k) whose k-mer
+// holds no code >= 4, in increasing order, with the k-mer's 64-bit value.
+// One pass over the packed words with a rolling value; 1 <= k <= 32.
+template <class Visit>
+void ForEachValidMer(const Sequence3Bit& read, int k, Visit visit) {
+    const long long n = read.mBaseSize;
+    const long long end = n - 1;  // the k-mer ending on the last base is never visited
+    if (n - k <= 0) return;
+    const int top = 2 * (k - 1);
+    uint64_t v = 0;
+    long long lastBad = -1;
+    long long i = 0;
+    for (size_t w = 0; i < end; ++w) {
+        uint32_t word = read.mWords[w];
+        for (int slot = 0; slot < 10 && i < end; ++slot, ++i, word >>= 3) {
+            const uint32_t code = word & 7u;
+            v = (v >> 2) | (uint64_t(code & 3u) << top);
+            if (code & 4u) lastBad = i;
+            const long long pos = i - k + 1;
+            if (pos >= 0 && lastBad < pos) visit(v, int(pos));
+        }
+    }
+}
+
+}  // namespace
+
+template <class HashF, class Location>
+MerHashMap<HashF, Location>::MerHashMap(size_t bucketHint) : mMap(bucketHint), mMaxLocations(INT_MAX) {}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::AddLocation(const Mer& mer, int /*readIdx*/, int pos) {
+    mMap.Add(mer.Value(), uint32_t(pos) & 0x7FFFFFFFu, mMaxLocations);
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::AddToHashMapSampled(const Sequence3Bit& read, int /*readIdx*/, int step) {
+    const int k = Mer::mMerSize;
+    if (k < 1 || k > 32 || step < 1) return;
+    const long long span = (long long)read.mBaseSize - k;
+    if (span <= 0) return;
+    mMap.Reserve(mMap.Size() + size_t((span + step - 1) / step));
+    ForEachValidMer(read, k, [&](uint64_t v, int pos) {
+        if (step == 1 || pos % step == 0) mMap.Add(v, uint32_t(pos), mMaxLocations);
+    });
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::AddToHashMapThinned(const Sequence3Bit& read, int /*readIdx*/,
+                                                      unsigned long long mod, unsigned long long rem) {
+    const int k = Mer::mMerSize;
+    if (k < 1 || k > 32 || mod == 0) return;
+    size_t count = 0;
+    ForEachValidMer(read, k, [&](uint64_t v, int) { count += (v % mod == rem); });
+    if (count == 0) return;
+    mMap.Reserve(mMap.Size() + count);
+    ForEachValidMer(read, k, [&](uint64_t v, int pos) {
+        if (v % mod == rem) mMap.Add(v, uint32_t(pos), mMaxLocations);
+    });
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::ScanToReadNumber(std::istream& in, int n, char* buf, int bufSize) {
+    bool readAny = false;
+    if (n >= -1 && !StreamDone(in)) {
+        int count = -1;
+        do {
+            long got;
+            if (ReadLinePiece(in, buf, bufSize, got)) SkipRestOfLine(in);
+            readAny = true;
+            if (buf[0] == '>') ++count;
+        } while (count < n && !StreamDone(in));
+    }
+    // Nothing read (stream at its end or failed): the next read parses an empty header.
+    if (!readAny && bufSize > 0) buf[0] = 0;
+}
+
+template <class HashF, class Location>
+template <class Index>
+void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int last, Index index) {
+    ScanToReadNumber(in, first, gseqbuf2, kSeqBuf2Size);
+    long long n = (long long)last - first + 1;
+    if (n < 1) n = 1;  // the first read is always attempted
+    const size_t s = mReads.mSeqs.size();
+
+    // Read every record first, so that the table is sized once for all of them.
+    long long i = 0;
+    do {
+        mReads.mSeqs.emplace_back();
+        Sequence3Bit& read = mReads.mSeqs.back();
+        read.GetNextRead(in, gseqbuf2, kSeqBuf2Size);
+        mReadSizes.push_back(read.mBaseSize);
+        mReadNames.push_back(read.mName);
+        ++i;
+    } while (!StreamDone(in) && i < n);
+    const long long read = i;
+    if (n - read <= kMaxEmptySlots) mReads.mSeqs.resize(s + size_t(n));
+
+    long long bases = 0, nextReport = 5000;
+    for (i = 0; i < read; ++i) {
+        const Sequence3Bit& r = mReads.mSeqs[s + size_t(i)];
+        bases += r.mBaseSize;
+        if (i == nextReport) {
+            const size_t buckets = mMap.BucketCount(), size = mMap.Size();
+            std::cout << "\t" << i << " reads (" << bases << " bases) added.  Hash buckets: " << buckets;
+            std::cout << "  HashSize =" << size << " LoadFactor=" << float(size) / float(buckets) << std::endl;
+            nextReport += 5000;
+        }
+        index(r, int(i));
+    }
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::AddToHashMapSampled(std::istream& in, int first, int last, int step) {
+    StreamLoad(in, first, last, [&](const Sequence3Bit& r, int i) { AddToHashMapSampled(r, i, step); });
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::AddToHashMapThinned(std::istream& in, int first, int last,
+                                                      unsigned long long mod, unsigned long long rem) {
+    StreamLoad(in, first, last, [&](const Sequence3Bit& r, int i) { AddToHashMapThinned(r, i, mod, rem); });
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::AppendHits(uint64_t key, int pos, uint32_t revBit,
+                                             MerSearchResultVec<Location>& out) const {
+    uint32_t count = 0;
+    const uint32_t* locs = mMap.Find(key, count);
+    if (count == 0) return;
+    const size_t old = out.size();
+    out.resize(old + count);
+    MerSearchResult<Location>* hit = out.data() + old;
+    for (uint32_t j = 0; j < count; ++j) {
+        hit[j].mLocation = Location::FromWord(locs[j] | revBit);
+        hit[j].mQueryPos = pos;
+        hit[j].mCount = int(count);
+        hit[j].mReserved = 0;
+    }
+}
+
+namespace {
+// The query k-mer at pos exists: k in 1..32 and the k bases lie inside the
+// query. When they do not, the constructor's size error is reported.
+bool QueryMerFits(const Sequence& query, int pos) {
+    const int k = Mer::mMerSize;
+    if (k < 1 || k > 32) return false;
+    if (pos >= 0 && (long long)query.mBases.size() - pos >= k) return true;
+    Mer report(query, pos);
+    return false;
+}
+}  // namespace
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::FindMerLocations(const Sequence& query, int pos,
+                                                   MerSearchResultVec<Location>& out) const {
+    if (!QueryMerFits(query, pos)) return;
+    const Mer mer(query, pos);
+    AppendHits(mer.Value(), pos, 0, out);
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::FindRevMerLocations(const Sequence& query, int pos,
+                                                      MerSearchResultVec<Location>& out) const {
+    if (!QueryMerFits(query, pos)) return;
+    Mer mer(query, pos);
+    mer.ReverseComplement();
+    AppendHits(mer.Value(), pos, 0x80000000u, out);
+}
+
+template <class HashF, class Location>
+MerLocationVecT<Location> MerHashMap<HashF, Location>::GetLocations(const Mer& mer) const {
+    uint32_t count = 0;
+    const uint32_t* locs = mMap.Find(mer.Value(), count);
+    MerLocationVecT<Location> out;
+    out.reserve(count);
+    for (uint32_t j = 0; j < count; ++j) out.push_back(Location::FromWord(locs[j]));
+    return out;
+}
+
+template <class HashF, class Location>
+size_t MerHashMap<HashF, Location>::MemoryBytes() const {
+    size_t bytes = mMap.MemoryBytes() + mReads.mSeqs.capacity() * sizeof(Sequence3Bit);
+    for (const Sequence3Bit& r : mReads.mSeqs) bytes += r.mWords.capacity() * sizeof(uint32_t);
+    bytes += mReadNames.capacity() * sizeof(std::string) + mReadSizes.capacity() * sizeof(int);
+    return bytes;
+}
+
+template class MerHashMap<MerHashF, SingleSourceMerLocation>;

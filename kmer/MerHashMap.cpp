@@ -36,6 +36,32 @@ void ForEachValidMer(const Sequence3Bit& read, int k, Visit visit) {
     }
 }
 
+// Adds (value, pos) pairs to a table in the order given, a batch at a time, so
+// that the home slots of a whole batch are being fetched from memory together.
+class BatchAdder {
+public:
+    BatchAdder(MerLocationTable& table, int maxLocations) : mTable(table), mMax(maxLocations) {}
+    ~BatchAdder() { Flush(); }
+    void Add(uint64_t key, int pos) {
+        mKeys[mN] = key;
+        mPos[mN] = uint32_t(pos);
+        if (++mN == kBatch) Flush();
+    }
+    void Flush() {
+        for (int j = 0; j < mN; ++j) mTable.Prefetch(mKeys[j]);
+        for (int j = 0; j < mN; ++j) mTable.Add(mKeys[j], mPos[j], mMax);
+        mN = 0;
+    }
+
+private:
+    static constexpr int kBatch = 16;
+    MerLocationTable& mTable;
+    int mMax;
+    int mN = 0;
+    uint64_t mKeys[kBatch];
+    uint32_t mPos[kBatch];
+};
+
 }  // namespace
 
 template <class HashF, class Location>
@@ -47,29 +73,55 @@ void MerHashMap<HashF, Location>::AddLocation(const Mer& mer, int /*readIdx*/, i
 }
 
 template <class HashF, class Location>
-void MerHashMap<HashF, Location>::AddToHashMapSampled(const Sequence3Bit& read, int /*readIdx*/, int step) {
+size_t MerHashMap<HashF, Location>::CountSampled(const Sequence3Bit& read, int step) {
+    const int k = Mer::mMerSize;
+    if (k < 1 || k > 32 || step < 1) return 0;
+    const long long span = (long long)read.mBaseSize - k;
+    return span <= 0 ? 0 : size_t((span + step - 1) / step);
+}
+
+template <class HashF, class Location>
+size_t MerHashMap<HashF, Location>::CountThinned(const Sequence3Bit& read, unsigned long long mod,
+                                                 unsigned long long rem) {
+    const int k = Mer::mMerSize;
+    if (k < 1 || k > 32 || mod == 0) return 0;
+    size_t count = 0;
+    ForEachValidMer(read, k, [&](uint64_t v, int) { count += (v % mod == rem); });
+    return count;
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::IndexSampled(const Sequence3Bit& read, int step) {
     const int k = Mer::mMerSize;
     if (k < 1 || k > 32 || step < 1) return;
-    const long long span = (long long)read.mBaseSize - k;
-    if (span <= 0) return;
-    mMap.Reserve(mMap.Size() + size_t((span + step - 1) / step));
+    BatchAdder add(mMap, mMaxLocations);
     ForEachValidMer(read, k, [&](uint64_t v, int pos) {
-        if (step == 1 || pos % step == 0) mMap.Add(v, uint32_t(pos), mMaxLocations);
+        if (step == 1 || pos % step == 0) add.Add(v, pos);
     });
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::IndexThinned(const Sequence3Bit& read, unsigned long long mod,
+                                               unsigned long long rem) {
+    const int k = Mer::mMerSize;
+    if (k < 1 || k > 32 || mod == 0) return;
+    BatchAdder add(mMap, mMaxLocations);
+    ForEachValidMer(read, k, [&](uint64_t v, int pos) {
+        if (v % mod == rem) add.Add(v, pos);
+    });
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::AddToHashMapSampled(const Sequence3Bit& read, int /*readIdx*/, int step) {
+    mMap.Reserve(mMap.Size() + CountSampled(read, step));
+    IndexSampled(read, step);
 }
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::AddToHashMapThinned(const Sequence3Bit& read, int /*readIdx*/,
                                                       unsigned long long mod, unsigned long long rem) {
-    const int k = Mer::mMerSize;
-    if (k < 1 || k > 32 || mod == 0) return;
-    size_t count = 0;
-    ForEachValidMer(read, k, [&](uint64_t v, int) { count += (v % mod == rem); });
-    if (count == 0) return;
-    mMap.Reserve(mMap.Size() + count);
-    ForEachValidMer(read, k, [&](uint64_t v, int pos) {
-        if (v % mod == rem) mMap.Add(v, uint32_t(pos), mMaxLocations);
-    });
+    mMap.Reserve(mMap.Size() + CountThinned(read, mod, rem));
+    IndexThinned(read, mod, rem);
 }
 
 template <class HashF, class Location>
@@ -89,8 +141,8 @@ void MerHashMap<HashF, Location>::ScanToReadNumber(std::istream& in, int n, char
 }
 
 template <class HashF, class Location>
-template <class Index>
-void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int last, Index index) {
+template <class Count, class Index>
+void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int last, Count count, Index index) {
     ScanToReadNumber(in, first, gseqbuf2, kSeqBuf2Size);
     long long n = (long long)last - first + 1;
     if (n < 1) n = 1;  // the first read is always attempted
@@ -109,6 +161,11 @@ void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int la
     const long long read = i;
     if (n - read <= kMaxEmptySlots) mReads.mSeqs.resize(s + size_t(n));
 
+    // Room for every position to be added, as if each k-mer were new.
+    size_t positions = 0;
+    for (i = 0; i < read; ++i) positions += count(mReads.mSeqs[s + size_t(i)]);
+    mMap.Reserve(mMap.Size() + positions);
+
     long long bases = 0, nextReport = 5000;
     for (i = 0; i < read; ++i) {
         const Sequence3Bit& r = mReads.mSeqs[s + size_t(i)];
@@ -125,13 +182,17 @@ void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int la
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::AddToHashMapSampled(std::istream& in, int first, int last, int step) {
-    StreamLoad(in, first, last, [&](const Sequence3Bit& r, int i) { AddToHashMapSampled(r, i, step); });
+    StreamLoad(
+        in, first, last, [&](const Sequence3Bit& r) { return CountSampled(r, step); },
+        [&](const Sequence3Bit& r, int) { IndexSampled(r, step); });
 }
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::AddToHashMapThinned(std::istream& in, int first, int last,
                                                       unsigned long long mod, unsigned long long rem) {
-    StreamLoad(in, first, last, [&](const Sequence3Bit& r, int i) { AddToHashMapThinned(r, i, mod, rem); });
+    StreamLoad(
+        in, first, last, [&](const Sequence3Bit& r) { return CountThinned(r, mod, rem); },
+        [&](const Sequence3Bit& r, int) { IndexThinned(r, mod, rem); });
 }
 
 template <class HashF, class Location>
@@ -178,6 +239,15 @@ void MerHashMap<HashF, Location>::FindRevMerLocations(const Sequence& query, int
     Mer mer(query, pos);
     mer.ReverseComplement();
     AppendHits(mer.Value(), pos, 0x80000000u, out);
+}
+
+template <class HashF, class Location>
+void MerHashMap<HashF, Location>::PrefetchMer(const Sequence& query, int pos) const {
+    const int k = Mer::mMerSize;
+    if (k < 1 || k > 32 || pos < 0 || (long long)query.mBases.size() - pos < k) return;
+    const Mer mer(query, pos);
+    mMap.Prefetch(mer.Value());
+    mMap.Prefetch(Mer::ReverseComplementValue(mer.Value()));
 }
 
 template <class HashF, class Location>

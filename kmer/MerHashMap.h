@@ -91,6 +91,11 @@ public:
     void FindMerLocations(const Sequence& query, int pos, MerSearchResultVec<Location>& out) const;
     void FindRevMerLocations(const Sequence& query, int pos, MerSearchResultVec<Location>& out) const;
 
+    // Optional hint for a caller walking a query: starts fetching the table slots
+    // that FindMerLocations / FindRevMerLocations for pos will read, so that a
+    // loop can prefetch a few positions ahead. Has no other effect.
+    void PrefetchMer(const Sequence& query, int pos) const;
+
     // The stored locations of mer (empty when absent).
     MerLocationVecT<Location> GetLocations(const Mer& mer) const;
 
@@ -98,8 +103,14 @@ public:
     size_t MemoryBytes() const;
 
 private:
-    template <class Index>
-    void StreamLoad(std::istream& in, int first, int last, Index index);
+    // Reads the records, reserves room for all their positions, then indexes them.
+    template <class Count, class Index>
+    void StreamLoad(std::istream& in, int first, int last, Count count, Index index);
+    // Positions a read would add (an upper bound on its new k-mers), and the indexing itself.
+    static size_t CountSampled(const Sequence3Bit& read, int step);
+    static size_t CountThinned(const Sequence3Bit& read, unsigned long long mod, unsigned long long rem);
+    void IndexSampled(const Sequence3Bit& read, int step);
+    void IndexThinned(const Sequence3Bit& read, unsigned long long mod, unsigned long long rem);
     void AppendHits(uint64_t key, int pos, uint32_t revBit, MerSearchResultVec<Location>& out) const;
 };
 

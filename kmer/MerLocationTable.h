@@ -29,6 +29,9 @@ public:
     // (signed comparison); a new key always takes its first location.
     void Add(uint64_t key, uint32_t loc, int maxLocations);
 
+    // Hint that key is about to be added or looked up: starts loading its home slot.
+    void Prefetch(uint64_t key) const { __builtin_prefetch(mSlots.data() + Home(key)); }
+
     // Locations of key in stored order, or nullptr with count 0.
     const uint32_t* Find(uint64_t key, uint32_t& count) const;
 

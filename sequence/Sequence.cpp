@@ -25,7 +25,7 @@ inline void ClipRange(long long start, long long count, size_t size, size_t& b, 
 // Index of the first occurrence of [pb, pe) in [sb, se), or -1. An empty pattern
 // is found at 0 in a non-empty text.
 int FindIn(const char* sb, const char* se, const char* pb, const char* pe) {
-    if (sb == se) return -1;
+    if (sb == se || pe < pb) return -1;
     std::string_view text(sb, static_cast<size_t>(se - sb));
     size_t p = text.find(std::string_view(pb, static_cast<size_t>(pe - pb)));
     return p == std::string_view::npos ? -1 : static_cast<int>(p);

@@ -79,7 +79,7 @@ void SequenceVector::SizeStats(float& mean, float& spread) const {
     }
     if (n == 0) spread = 0.0f;
     else if (n == 1) spread = static_cast<float>(nan);
-    else spread = static_cast<float>(squares / static_cast<double>(n - 1));
+    else spread = static_cast<float>((1.0 / static_cast<double>(n - 1)) * squares);
 }
 
 void SequenceVector::FindEndOf(const Sequence& pattern, int& index, long& pos, bool& reverse) {

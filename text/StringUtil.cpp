@@ -1,5 +1,6 @@
 #include "text/StringUtil.h"
 
+#include <cmath>
 #include <cstring>
 #include <ostream>
 
@@ -239,7 +240,14 @@ double GetNextDouble(const std::string& s, int start, int& next) {
 int NextInt(const std::string& s, int& pos) { return GetNextInteger(s, pos, pos); }
 long NextLong(const std::string& s, int& pos) { return GetNextLong(s, pos, pos); }
 double NextDouble(const std::string& s, int& pos) { return GetNextDouble(s, pos, pos); }
-float NextFloat(const std::string& s, int& pos) { return static_cast<float>(NextDouble(s, pos)); }
+float NextFloat(const std::string& s, int& pos) {
+    double v = NextDouble(s, pos);
+    // Beyond float's range the value becomes an infinity rather than an undefined conversion.
+    // (0x1.ffffffp127 is half-way between FLT_MAX and 2^128: from there on rounding overflows.)
+    if (v >= 0x1.ffffffp127) return HUGE_VALF;
+    if (v <= -0x1.ffffffp127) return -HUGE_VALF;
+    return static_cast<float>(v);
+}
 
 int GetAllIntegers(const std::string& s, std::vector<int>& values) {
     int p = 0;

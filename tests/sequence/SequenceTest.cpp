@@ -258,6 +258,7 @@ TEST(SequenceTest, Find) {
     const char pat[] = "TAC";
     EXPECT_EQ(s.Find(pat, pat + 3), 3);
     EXPECT_EQ(s.Find(pat, pat), 0);  // empty pattern
+    EXPECT_EQ(s.Find(pat + 3, pat), -1);  // reversed bounds: no pattern
     EXPECT_EQ(s.Find(Seq("AC")), 0);
     EXPECT_EQ(s.Find(Seq("ac")), -1);  // byte for byte
     EXPECT_EQ(s.Find(Seq("ACGTACG")), -1);

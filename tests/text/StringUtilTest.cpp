@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -352,6 +353,17 @@ TEST(GetNextDoubleTest, FindNextDoubleBoundsAndNextPosition) {
     EXPECT_EQ(NextDouble("0.5 2", pos), 0.5);
     EXPECT_EQ(NextFloat("0.5 2", pos), 2.0f);
     EXPECT_EQ(pos, 5);
+}
+
+TEST(GetNextDoubleTest, NextFloatRoundsOrOverflowsToInfinity) {
+    struct { std::string s; float v; } cases[] = {
+        {"0.1", 0.1f}, {"-2.5", -2.5f}, {"3.4028235e38", FLT_MAX},
+        {"1e39", HUGE_VALF}, {"-1e39", -HUGE_VALF}, {"1e-50", 0.0f},
+    };
+    for (auto& c : cases) {
+        int pos = 0;
+        EXPECT_EQ(NextFloat(c.s, pos), c.v) << c.s;
+    }
 }
 
 TEST(GetAllNumbersTest, AppendsAndCounts) {

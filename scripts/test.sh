@@ -13,3 +13,6 @@ ctest --test-dir build --output-on-failure -j 2
 bash scripts/build.sh build-asan -DTOVRIN_SANITIZE=ON -DTOVRIN_JAVA_TESTS=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j 2
+
+# Fuzz smoke: every libFuzzer target (clang, ASan+UBSan) for a few seconds from its seeds.
+bash fuzz/run.sh 3

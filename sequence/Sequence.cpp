@@ -46,19 +46,26 @@ bool Sequence::IsBaseNX(char c) {
     return IsBase(c) || c == 'N' || c == 'X' || c == 'n' || c == 'x';
 }
 
-char Sequence::ComplementBase(char c) {
-    switch (c) {
-    case 'A': return 'T';
-    case 'C': return 'G';
-    case 'G': return 'C';
-    case 'T': return 'A';
-    case 'a': return 't';
-    case 'c': return 'g';
-    case 'g': return 'c';
-    case 't': return 'a';
-    default: return c;
+namespace {
+
+// Complement of every byte value: A<->T, C<->G in both cases, all else unchanged.
+struct ComplementTable {
+    char mTo[256];
+    ComplementTable() {
+        for (int i = 0; i < 256; ++i) mTo[i] = static_cast<char>(i);
+        const char from[] = "ACGTacgt", to[] = "TGCAtgca";
+        for (int i = 0; i < 8; ++i) mTo[static_cast<unsigned char>(from[i])] = to[i];
     }
-}
+    char operator()(char c) const { return mTo[static_cast<unsigned char>(c)]; }
+};
+const ComplementTable kComplement;
+
+inline char Lower(char c) { return static_cast<char>(c + ((static_cast<unsigned char>(c - 'A') < 26) << 5)); }
+inline char Upper(char c) { return static_cast<char>(c - ((static_cast<unsigned char>(c - 'a') < 26) << 5)); }
+
+}  // namespace
+
+char Sequence::ComplementBase(char c) { return kComplement(c); }
 
 // ---- setting and appending ----
 
@@ -134,22 +141,28 @@ void Sequence::GetSubSequence(Sequence& out, long from, long to) const {
 void Sequence::Reverse() { std::reverse(mBases.begin(), mBases.end()); }
 
 void Sequence::Complement() {
-    for (char& c : mBases) c = ComplementBase(c);
+    for (char& c : mBases) c = kComplement(c);
 }
 
 void Sequence::ReverseComplement() {
-    Reverse();
-    Complement();
+    // One pass from both ends.
+    if (mBases.empty()) return;
+    char* b = mBases.data();
+    char* e = b + mBases.size() - 1;
+    for (; b < e; ++b, --e) {
+        char t = kComplement(*b);
+        *b = kComplement(*e);
+        *e = t;
+    }
+    if (b == e) *b = kComplement(*b);
 }
 
 void Sequence::ToLowerCase() {
-    for (char& c : mBases)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    for (char& c : mBases) c = Lower(c);
 }
 
 void Sequence::ToUpperCase() {
-    for (char& c : mBases)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
+    for (char& c : mBases) c = Upper(c);
 }
 
 void Sequence::Nify() {
@@ -196,15 +209,18 @@ bool Sequence::ContainsNonBaseSafe(int start, int count) const {
 
 void Sequence::ComputeGCStats(int& length, int& gc, int& cpg) {
     length = static_cast<int>(mBases.size());
-    gc = 0;
-    cpg = 0;
     ToLowerCase();
+    // Branch-free counts in locals: the residues are close to random, so branches mispredict.
+    const char* b = mBases.data();
     const size_t n = mBases.size();
+    long long g = 0, cg = 0;
     for (size_t i = 0; i < n; ++i) {
-        char c = mBases[i];
-        if (c == 'c' || c == 'g') ++gc;
-        if (c == 'c' && i + 1 < n && mBases[i + 1] == 'g') ++cpg;
+        const bool isC = b[i] == 'c';
+        g += isC | (b[i] == 'g');
+        cg += isC & (i + 1 < n && b[i + 1] == 'g');
     }
+    gc = static_cast<int>(g);
+    cpg = static_cast<int>(cg);
 }
 
 // ---- padded / depadded ----

@@ -51,14 +51,14 @@ namespace {
 // Complement of every byte value: A<->T, C<->G in both cases, all else unchanged.
 struct ComplementTable {
     char mTo[256];
-    ComplementTable() {
+    constexpr ComplementTable() : mTo() {
         for (int i = 0; i < 256; ++i) mTo[i] = static_cast<char>(i);
         const char from[] = "ACGTacgt", to[] = "TGCAtgca";
         for (int i = 0; i < 8; ++i) mTo[static_cast<unsigned char>(from[i])] = to[i];
     }
-    char operator()(char c) const { return mTo[static_cast<unsigned char>(c)]; }
+    constexpr char operator()(char c) const { return mTo[static_cast<unsigned char>(c)]; }
 };
-const ComplementTable kComplement;
+constexpr ComplementTable kComplement;  // built at compile time: usable from any initialiser
 
 inline char Lower(char c) { return static_cast<char>(c + ((static_cast<unsigned char>(c - 'A') < 26) << 5)); }
 inline char Upper(char c) { return static_cast<char>(c - ((static_cast<unsigned char>(c - 'a') < 26) << 5)); }

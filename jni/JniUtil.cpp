@@ -27,10 +27,8 @@ extern "C" JNIEXPORT void SWIG_JavaThrowException(JNIEnv* jenv, SWIG_JavaExcepti
   }
 }
 
-Tovrin* EngineOrThrow(JNIEnv* env, jlong handle) {
-  Tovrin* t = FromHandle<Tovrin>(handle);
-  if (!t) SWIG_JavaThrowException(env, SWIG_JavaNullPointerException, kNullHandleMessage);
-  return t;
+void ThrowNullHandle(JNIEnv* env) {
+  SWIG_JavaThrowException(env, SWIG_JavaNullPointerException, kNullHandleMessage);
 }
 
 JavaUtfChars::JavaUtfChars(JNIEnv* env, jstring s) : mEnv(env), mString(s), mChars(nullptr) {

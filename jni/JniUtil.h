@@ -100,8 +100,16 @@ auto Guarded(JNIEnv* env, F&& fn) noexcept -> decltype(fn()) {
   if constexpr (!std::is_void_v<R>) return R{};
 }
 
-// The engine of a handle, or null after raising NullPointerException.
-Tovrin* EngineOrThrow(JNIEnv* env, jlong handle);
+// Raises NullPointerException with kNullHandleMessage.
+void ThrowNullHandle(JNIEnv* env);
+
+// The engine of a handle, or null after raising NullPointerException. Inline:
+// Java calls some getters once per pixel.
+inline Tovrin* EngineOrThrow(JNIEnv* env, jlong handle) {
+  Tovrin* t = FromHandle<Tovrin>(handle);
+  if (!t) ThrowNullHandle(env);
+  return t;
+}
 
 // fn(Tovrin&) on the engine of `handle`, guarded.
 template <class F>

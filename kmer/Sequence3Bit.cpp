@@ -47,10 +47,9 @@ char Sequence3Bit::Bit2Base(unsigned code) {
 }
 
 bool Sequence3Bit::OnlyBases(int start, int len) const {
-    if (start < 0) start = 0;
     long long last = (long long)start + len - 1;
     if (last > mBaseSize - 1) last = mBaseSize - 1;
-    for (long long i = start; i <= last; ++i)
+    for (long long i = start < 0 ? 0 : start; i <= last; ++i)
         if (Code(int(i)) & 4u) return false;
     return true;
 }

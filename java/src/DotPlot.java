@@ -145,9 +145,14 @@ public final class DotPlot {
     l.scale = scale;
     l.title = fileName(o.source) + " vs " + fileName(o.query) + "  (k=" + o.k
         + (o.thinned ? ", thinned" : ", step " + o.step) + (o.perQuery ? ", per-query view" : "") + ")";
-    l.xTitle = "source: " + String.join(", ", src.names.subList(0, Math.min(2, src.size())))
-        + (src.size() > 2 ? " (first 2 of " + src.size() + " records)" : "");
-    l.yTitle = "query: " + String.join(", ", qry.names);
+    // The engine places every record from position 0 of its axis: source records
+    // overlay one another, and so do the queries in the whole-plot view.
+    int shownSource = Math.min(2, src.size());
+    l.xTitle = "source: " + String.join(", ", src.names.subList(0, shownSource))
+        + (src.size() > 2 ? " (first 2 of " + src.size() + " records" + ", both from 0)"
+                          : shownSource > 1 ? " (both from 0)" : "");
+    l.yTitle = "query: " + String.join(", ", qry.names)
+        + (qry.size() > 1 ? (o.perQuery ? " (stacked)" : " (all from 0)") : "");
     l.sourceNames = src.names.subList(0, Math.min(2, src.size()));
     l.sourceLengths = src.lengths.subList(0, Math.min(2, src.size()));
     l.queryNames = qry.names;

@@ -92,7 +92,9 @@ final class PlotRenderer {
       for (int q = 0; q < g.queryRowStart.length; ++q) {
         int y = TOP + Math.min(ph, g.queryRowStart[q] * z);
         if (q > 0) gr.drawLine(LEFT, y, LEFT + pw, y);
-        if (l.queryNames != null && q < l.queryNames.size())
+        int next = q + 1 < g.queryRowStart.length ? TOP + Math.min(ph, g.queryRowStart[q + 1] * z) : TOP + ph;
+        // Names only where the band is tall enough to hold one without overlap.
+        if (l.queryNames != null && q < l.queryNames.size() && next - y >= 14)
           gr.drawString(l.queryNames.get(q), LEFT + 3, y + 12);
       }
     } else if (l.queryLengths != null && l.queryLengths.size() > 1) {

@@ -1,4 +1,6 @@
 // The standard FASTA reader: Read and Append.
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <utility>
@@ -65,7 +67,16 @@ long ReadRecords(std::istream& in, SequenceVector& v, long i, int reserve)
             SplitHeader(header, 0, rec->mName, rec->mDescription);
             if (reserve > 0) rec->mBases.reserve(static_cast<size_t>(reserve));
         } else if (rec != nullptr) {
-            rec->mBases.insert(rec->mBases.end(), text, text + len);
+            std::vector<char>& b = rec->mBases;
+            if (b.size() + len > b.capacity()) {
+                // Grow by doubling, but never beyond what the rest of the input can add.
+                const size_t need = b.size() + len;
+                size_t want = std::max(need, 2 * b.capacity());
+                const size_t rest = reader.Remaining();
+                if (rest != SIZE_MAX && want > need + rest) want = need + rest;
+                b.reserve(want);
+            }
+            b.insert(b.end(), text, text + len);
             lineLen += len;
             if (last && lineLen > 0) {
                 // One trailing blank or tab (or newline) of the line is not a residue.

@@ -1,10 +1,34 @@
 #include "fileio/LineBlockReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 LineBlockReader::LineBlockReader(std::istream& in, size_t blockSize)
     : mIn(in), mBlockSize(blockSize < 1 ? 1 : blockSize), mBuf(new char[mBlockSize + 1])
 {
+    // The length of a seekable stream lets readers size records without
+    // overshooting the input; a stream that cannot seek is left as it is.
+    if (!mIn.good()) return;
+    const std::streampos here = mIn.tellg();
+    if (here == std::streampos(-1)) {
+        mIn.clear();
+        return;
+    }
+    mIn.seekg(0, std::ios::end);
+    const std::streampos end = mIn.tellg();
+    mIn.seekg(here);
+    if (!mIn.good() || end == std::streampos(-1) || end < here) {
+        mIn.clear();
+        mIn.seekg(here);
+        return;
+    }
+    mUnread = static_cast<size_t>(end - here);
+}
+
+size_t LineBlockReader::Remaining() const
+{
+    if (mUnread == SIZE_MAX) return SIZE_MAX;
+    return mUnread + (mEnd - mPos);
 }
 
 void LineBlockReader::Fill()
@@ -13,7 +37,10 @@ void LineBlockReader::Fill()
     // (then it never will); either ends the input.
     mIn.read(mBuf.get() + mEnd, static_cast<std::streamsize>(mBlockSize - mEnd));
     const std::streamsize got = mIn.gcount();
-    if (got > 0) mEnd += static_cast<size_t>(got);
+    if (got > 0) {
+        mEnd += static_cast<size_t>(got);
+        if (mUnread != SIZE_MAX) mUnread -= std::min(mUnread, static_cast<size_t>(got));
+    }
     if (!mIn.good() || got <= 0) mAtEnd = true;
 }
 

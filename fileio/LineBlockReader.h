@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <memory>
 
@@ -19,6 +20,10 @@ public:
     // starts a line; last: it ends one. False when the input is exhausted.
     bool Next(char*& text, size_t& len, bool& first, bool& last);
 
+    // Bytes of input not yet returned by Next, or SIZE_MAX when the stream
+    // cannot tell its length (a pipe, for instance).
+    size_t Remaining() const;
+
 private:
     void Fill();
 
@@ -29,4 +34,5 @@ private:
     size_t mEnd = 0;                // end of the valid bytes of the block
     bool mAtEnd = false;            // the stream has nothing more to give
     bool mInLine = false;           // the last piece did not end its line
+    size_t mUnread = SIZE_MAX;      // bytes still in the stream, when its length is known
 };

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "kmer/MerScan.h"
 #include "kmer/StreamRead.h"
 #include "sequence/Sequence.h"
 
@@ -11,30 +12,6 @@ namespace {
 // find; beyond this many the missing records are not materialised, so that a
 // caller asking for "every record" with a huge last cannot exhaust memory.
 constexpr long long kMaxEmptySlots = 1 << 20;
-
-// Calls visit(value, pos) for every start pos in [0, mBaseSize - k) whose k-mer
-// holds no code >= 4, in increasing order, with the k-mer's 64-bit value.
-// One pass over the packed words with a rolling value; 1 <= k <= 32.
-template <class Visit>
-void ForEachValidMer(const Sequence3Bit& read, int k, Visit visit) {
-    const long long n = read.mBaseSize;
-    const long long end = n - 1;  // the k-mer ending on the last base is never visited
-    if (n - k <= 0) return;
-    const int top = 2 * (k - 1);
-    uint64_t v = 0;
-    long long lastBad = -1;
-    long long i = 0;
-    for (size_t w = 0; i < end; ++w) {
-        uint32_t word = read.mWords[w];
-        for (int slot = 0; slot < 10 && i < end; ++slot, ++i, word >>= 3) {
-            const uint32_t code = word & 7u;
-            v = (v >> 2) | (uint64_t(code & 3u) << top);
-            if (code & 4u) lastBad = i;
-            const long long pos = i - k + 1;
-            if (pos >= 0 && lastBad < pos) visit(v, int(pos));
-        }
-    }
-}
 
 // Adds (value, pos) pairs to a table in the order given, a batch at a time, so
 // that the home slots of a whole batch are being fetched from memory together.
@@ -86,7 +63,7 @@ size_t MerHashMap<HashF, Location>::CountThinned(const Sequence3Bit& read, unsig
     const int k = Mer::mMerSize;
     if (k < 1 || k > 32 || mod == 0) return 0;
     size_t count = 0;
-    ForEachValidMer(read, k, [&](uint64_t v, int) { count += (v % mod == rem); });
+    ForEachValidMer(read, k, (long long)read.mBaseSize - k, [&](uint64_t v, int) { count += (v % mod == rem); });
     return count;
 }
 
@@ -95,7 +72,7 @@ void MerHashMap<HashF, Location>::IndexSampled(const Sequence3Bit& read, int ste
     const int k = Mer::mMerSize;
     if (k < 1 || k > 32 || step < 1) return;
     BatchAdder add(mMap, mMaxLocations);
-    ForEachValidMer(read, k, [&](uint64_t v, int pos) {
+    ForEachValidMer(read, k, (long long)read.mBaseSize - k, [&](uint64_t v, int pos) {
         if (step == 1 || pos % step == 0) add.Add(v, pos);
     });
 }
@@ -106,7 +83,7 @@ void MerHashMap<HashF, Location>::IndexThinned(const Sequence3Bit& read, unsigne
     const int k = Mer::mMerSize;
     if (k < 1 || k > 32 || mod == 0) return;
     BatchAdder add(mMap, mMaxLocations);
-    ForEachValidMer(read, k, [&](uint64_t v, int pos) {
+    ForEachValidMer(read, k, (long long)read.mBaseSize - k, [&](uint64_t v, int pos) {
         if (v % mod == rem) add.Add(v, pos);
     });
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -207,6 +209,32 @@ TEST(FASTARead, LinesOfAnyLengthReadWhole)
     Sequence first;
     ASSERT_TRUE(f.Read(path, first));
     EXPECT_TRUE(Bases(first) == big);
+}
+
+// A stream buffer over a string that cannot seek, like a pipe.
+class PipeBuf : public std::streambuf {
+public:
+    explicit PipeBuf(std::string text) : mText(std::move(text))
+    {
+        setg(mText.data(), mText.data(), mText.data() + mText.size());
+    }
+
+private:
+    std::string mText;
+};
+
+TEST(FASTARead, StreamsThatCannotSeek)
+{
+    const std::string big = RandomBases(3000000, 9);
+    PipeBuf pipe(">a x\n" + big + "\n>b\nAC\n");
+    std::istream in(&pipe);
+    FASTAFile f;
+    SequenceVector v;
+    ASSERT_TRUE(f.Read(in, v));
+    ASSERT_EQ(v.mSeqs.size(), 2u);
+    EXPECT_TRUE(Bases(v.mSeqs[0]) == big);
+    EXPECT_LE(v.mSeqs[0].mBases.capacity(), big.size() + big.size() / 8 + 64);
+    EXPECT_EQ(Bases(v.mSeqs[1]), "AC");
 }
 
 TEST(FASTARead, ShortReadsDoNotKeepTheReservedCapacity)

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <sstream>
+#include <streambuf>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -65,6 +68,40 @@ TEST(LineBlockReader, FailedStreamGivesNothing)
     size_t len;
     bool first, last;
     EXPECT_FALSE(reader.Next(piece, len, first, last));
+}
+
+// A stream buffer over a string that cannot seek, like a pipe.
+class PipeBuf : public std::streambuf {
+public:
+    explicit PipeBuf(std::string text) : mText(std::move(text))
+    {
+        setg(mText.data(), mText.data(), mText.data() + mText.size());
+    }
+
+private:
+    std::string mText;
+};
+
+TEST(LineBlockReader, RemainingInput)
+{
+    std::istringstream in("abc\ndefgh\nij");
+    LineBlockReader reader(in, 4);
+    EXPECT_EQ(reader.Remaining(), 12u);
+    char* piece;
+    size_t len;
+    bool first, last;
+    std::vector<size_t> after;
+    while (reader.Next(piece, len, first, last)) after.push_back(reader.Remaining());
+    // "abc" | "defg" (a full block) | "h" | "ij"
+    EXPECT_EQ(after, (std::vector<size_t>{8, 4, 2, 0}));
+
+    PipeBuf pipe("abc\nde\n");
+    std::istream piped(&pipe);
+    LineBlockReader unknown(piped, 4);
+    EXPECT_EQ(unknown.Remaining(), SIZE_MAX);
+    std::vector<std::string> lines;
+    while (unknown.Next(piece, len, first, last)) lines.emplace_back(piece, len);
+    EXPECT_EQ(lines, (std::vector<std::string>{"abc", "de"}));
 }
 
 }  // namespace

@@ -7,6 +7,9 @@ namespace {
 
 using HitList = MerSearchResultVec<SingleSourceMerLocation>;
 
+// Sampled positions whose table slots are requested before their lookup.
+const size_t kPrefetchAhead = 16;
+
 // Keeps the first hit of every run of consecutive hits with the same location
 // word (position and reverse flag); returns how many were dropped. One pass,
 // the same result as erasing each repeat in place.
@@ -52,7 +55,12 @@ void Tovrin::CompareQueries(bool thinned) {
     // Positions below len - 31: the last one still holds a whole 32-base k-mer.
     // A query of 31 bases or fewer has none.
     const size_t end = len > 31 ? len - 31 : 0;
+    // The table lookups miss the cache; sampled positions are known ahead, so
+    // their slots are fetched a few lookups early.
+    const size_t ahead = thinned ? 0 : kPrefetchAhead * step;
+    for (size_t p = 0; p < end && p < ahead; p += step) mSourceIndex.PrefetchMer(query, static_cast<int>(p));
     for (size_t pos = 0; pos < end; pos += step) {
+      if (ahead != 0 && pos + ahead < end) mSourceIndex.PrefetchMer(query, static_cast<int>(pos + ahead));
       if ((pos + 1) % 100000 == 0) std::cout << static_cast<int>(pos) << " query bases searched." << std::endl;
       const int p = static_cast<int>(pos);
       if (thinned) {

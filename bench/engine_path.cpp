@@ -1,7 +1,7 @@
 // Engine path benchmark: drives Tovrin the way the Java dot-plot command does
 // (ReadSource, ReadQueries, Compare, ComputeStats, InitPixels, then one
 // GetIntensity2 and one GetRevIntensity2 call per pixel of the window) and
-// writes the time of each phase, peak RSS and index size to standard error,
+// writes the wall and CPU time of each phase, peak RSS and index size to standard error,
 // one "name value" pair per line, for bench/run.sh to collect.
 //
 //   bench_engine_path [--thinned] [--scale N] [--step N] [--k N] [source.fa [query.fa]]
@@ -34,6 +34,30 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Since(Clock::time_point t0) { return std::chrono::duration<double>(Clock::now() - t0).count(); }
+
+// User + system CPU seconds of this process: steadier than wall time on a shared machine.
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + 1e-6 * double(u.ru_utime.tv_usec + u.ru_stime.tv_usec);
+}
+
+// Wall and CPU seconds of one phase.
+struct Phase {
+    const char* mName;
+    double mWall = 0, mCpu = 0;
+    Clock::time_point mT0;
+    double mC0 = 0;
+    explicit Phase(const char* name) : mName(name) {}
+    void Start() {
+        mC0 = CpuSeconds();
+        mT0 = Clock::now();
+    }
+    void Stop() {
+        mWall = Since(mT0);
+        mCpu = CpuSeconds() - mC0;
+    }
+};
 
 long PeakRssKb() {
     rusage u{};
@@ -132,7 +156,9 @@ int main(int argc, char** argv) {
     const std::string query = files.size() > 1 ? files[1] : std::string(TOVRIN_DATA_DIR) + "/Klebs_Kp1084.fa";
 
     // Scale as the dot-plot command picks it (its summary pass is part of its run too).
-    auto t = Clock::now();
+    Phase scan("scan"), src("read_source"), qry("read_queries"), cmp("compare"), stats("stats"),
+        pix("init_pixels"), back("readback"), del("delete");
+    scan.Start();
     const std::vector<long long> srcLen = RecordLengths(source), qryLen = RecordLengths(query);
     if (srcLen.empty() || qryLen.empty()) {
         std::fprintf(stderr, "bench_engine_path: cannot read %s\n", (srcLen.empty() ? source : query).c_str());
@@ -140,7 +166,7 @@ int main(int argc, char** argv) {
     }
     const long long srcBases = Total(srcLen, 2), qryBases = Total(qryLen, qryLen.size());
     if (scale == 0) scale = int(std::max(1LL, (std::max(srcBases, qryBases) + 1199) / 1200));
-    const double tScan = Since(t);
+    scan.Stop();
 
     const long rssStart = PeakRssKb();
     const size_t heap0 = HeapInUse();
@@ -149,39 +175,39 @@ int main(int argc, char** argv) {
     e->mSampleIncrement = step;
     e->SetScale(scale);
 
-    t = Clock::now();
+    src.Start();
     if (thinned)
         e->ReadSourceThinned(source);
     else
         e->ReadSource(source);
-    const double tSource = Since(t);
+    src.Stop();
     const size_t heapIndex = HeapInUse() - heap0;
     const long rssIndex = PeakRssKb();
 
-    t = Clock::now();
+    qry.Start();
     e->ReadQueries(query);
-    const double tQueries = Since(t);
+    qry.Stop();
 
-    t = Clock::now();
+    cmp.Start();
     if (thinned)
         e->CompareThinned();
     else
         e->Compare();
-    const double tCompare = Since(t);
+    cmp.Stop();
     size_t fwdHits = 0, revHits = 0;
     for (const auto& v : e->FwdHitsVec) fwdHits += v.size();
     for (const auto& v : e->RevHitsVec) revHits += v.size();
 
-    t = Clock::now();
+    stats.Start();
     e->ComputeStats();
-    const double tStats = Since(t);
+    stats.Stop();
 
-    t = Clock::now();
+    pix.Start();
     e->InitPixels();
-    const double tPixels = Since(t);
+    pix.Stop();
 
     // Every pixel of the window, row by row, as the Java front end reads it.
-    t = Clock::now();
+    back.Start();
     const int cols = e->GetCols2() + 1, rows = e->GetTotalRows2() + 1;
     long long fwdSum = 0, revSum = 0, nonEmpty = 0;
     for (int y = 0; y < rows; ++y) {
@@ -192,29 +218,33 @@ int main(int argc, char** argv) {
             nonEmpty += (f | r) != 0;
         }
     }
-    const double tRead = Since(t);
+    back.Stop();
 
     const size_t positions = e->mSourceIndex.mMap.NumLocations();
     const size_t indexBytes = e->mSourceIndex.MemoryBytes();
     const long rssPeak = PeakRssKb();
 
-    t = Clock::now();
+    del.Start();
     delete e;
-    const double tDelete = Since(t);
+    del.Stop();
 
-    const double total = tSource + tQueries + tCompare + tStats + tPixels + tRead + tDelete;
+    std::fprintf(stderr, "mode %s\nscale %d\nk %d\nstep %d\nsource_bases %lld\nquery_bases %lld\n",
+                 thinned ? "thinned" : "sampled", scale, k, step, srcBases, qryBases);
+    double wall = 0, cpu = 0;
+    for (const Phase* p : {&scan, &src, &qry, &cmp, &stats, &pix, &back, &del}) {
+        std::fprintf(stderr, "t_%s %.4f\nc_%s %.4f\n", p->mName, p->mWall, p->mName, p->mCpu);
+        if (p != &scan) {
+            wall += p->mWall;
+            cpu += p->mCpu;
+        }
+    }
     std::fprintf(stderr,
-                 "mode %s\nscale %d\nk %d\nstep %d\nsource_bases %lld\nquery_bases %lld\n"
-                 "t_scan %.4f\nt_read_source %.4f\nt_read_queries %.4f\nt_compare %.4f\nt_stats %.4f\n"
-                 "t_init_pixels %.4f\nt_readback %.4f\nt_delete %.4f\nt_engine %.4f\n"
-                 "window %d %d\nhits %zu %zu\npixel_sums %lld %lld %lld\n"
+                 "t_engine %.4f\nc_engine %.4f\nwindow %d %d\nhits %zu %zu\npixel_sums %lld %lld %lld\n"
                  "indexed_positions %zu\nindex_bytes %zu\nindex_heap_bytes %zu\n"
                  "index_bytes_per_position %.2f\nindex_heap_bytes_per_position %.2f\n"
                  "rss_start_kb %ld\nrss_after_index_kb %ld\nrss_peak_kb %ld\n",
-                 thinned ? "thinned" : "sampled", scale, k, step, srcBases, qryBases, tScan, tSource, tQueries,
-                 tCompare, tStats, tPixels, tRead, tDelete, total, cols, rows, fwdHits, revHits, fwdSum, revSum,
-                 nonEmpty, positions, indexBytes, heapIndex,
-                 positions ? double(indexBytes) / double(positions) : 0.0,
+                 wall, cpu, cols, rows, fwdHits, revHits, fwdSum, revSum, nonEmpty, positions, indexBytes,
+                 heapIndex, positions ? double(indexBytes) / double(positions) : 0.0,
                  positions ? double(heapIndex) / double(positions) : 0.0, rssStart, rssIndex, rssPeak);
     return 0;
 }

@@ -15,6 +15,7 @@
 #   SCALING=1        also run the scaling series (0 skips it)
 #   SCALING_MBP="1 5 10 100"   source sizes of the scaling series, in Mbp
 #   SCALING_RUNS=3   runs per scaling size (median)
+#   PEERS="minimap2 mummer dottup"   the peers to run
 #   SOURCE=, QUERY=  another pair (default NTUH-K2044.fa, first two records, vs Klebs_Kp1084.fa)
 #   TOVRIN_BENCH_BUILD=dir   build folder (default build-bench)
 # Results: the table on standard output, and a copy with every raw measurement
@@ -27,6 +28,7 @@ DOTTUP_RUNS=${DOTTUP_RUNS:-1}
 SCALING=${SCALING:-1}
 SCALING_MBP=${SCALING_MBP:-"1 5 10 100"}
 SCALING_RUNS=${SCALING_RUNS:-3}
+PEERS=" ${PEERS:-minimap2 mummer dottup} "
 build=${TOVRIN_BENCH_BUILD:-$root/build-bench}
 data=$root/.cache/genomes
 work=$root/.cache/bench
@@ -82,23 +84,24 @@ driver=$build/bench/bench_engine_path
 stamp=$(date -u +%Y%m%d-%H%M%S)
 raw=$work/raw-$stamp
 mkdir -p "$raw"
-results=$raw/results.tsv   # tool round wall_s peak_kb
+results=$raw/results.tsv   # tool round wall_s peak_kb cpu_s
 : > "$results"
 
-# measure NAME ROUND CMD...: wall time and peak RSS of one run; stdout of the
+# measure NAME ROUND CMD...: wall time, peak RSS and CPU time (user + system) of
+# one run; stdout of the
 # tool is discarded, its stderr kept in $raw/NAME.ROUND.err.
 measure() {
   local name=$1 round=$2; shift 2
   local t=$raw/$name.$round.time
-  if ! /usr/bin/time -f '%e %M' -o "$t" "$@" >/dev/null 2>"$raw/$name.$round.err"; then
+  if ! /usr/bin/time -f '%e %M %U %S' -o "$t" "$@" >/dev/null 2>"$raw/$name.$round.err"; then
     say "$name failed (round $round): $(tail -3 "$raw/$name.$round.err" | tr '\n' ' ')"
     return 0
   fi
-  printf '%s\t%s\t%s\n' "$name" "$round" "$(tail -1 "$t" | tr ' ' '\t')" >> "$results"
+  tail -1 "$t" | awk -v n="$name" -v r="$round" '{printf "%s\t%s\t%s\t%s\t%.2f\n", n, r, $1, $2, $3 + $4}' >> "$results"
 }
 
 median() { sort -g | awk '{v[NR]=$1} END {if (NR==0) print "nan"; else if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
-col_median() { # tool column(3=wall,4=kb)
+col_median() { # tool column(3=wall,4=kb,5=cpu)
   awk -F'\t' -v t="$1" -v c="$2" '$1==t {print $c}' "$results" | median
 }
 # Median of one figure the driver printed ("name value" lines on its stderr).
@@ -116,12 +119,12 @@ say "pair: $(basename "$SOURCE") vs $(basename "$QUERY"); $RUNS rounds (dottup i
 for r in $(seq 1 "$RUNS"); do
   say "round $r of $RUNS"
   measure native "$r" "$driver" "$SOURCE" "$QUERY"
-  measure minimap2 "$r" minimap2 -x asm5 -t 1 "$SOURCE" "$QUERY"
+  [[ $PEERS == *" minimap2 "* ]] && measure minimap2 "$r" minimap2 -x asm5 -t 1 "$SOURCE" "$QUERY"
   measure native_thinned "$r" "$driver" --thinned "$SOURCE" "$QUERY"
   measure java "$r" env TOVRIN_BUILD="$build" bash bin/dotplot "$SOURCE" "$QUERY" "$png"
-  measure mummer "$r" mummer -maxmatch -b -c -l 32 "$SOURCE" "$QUERY"
+  [[ $PEERS == *" mummer "* ]] && measure mummer "$r" mummer -maxmatch -b -c -l 32 "$SOURCE" "$QUERY"
   measure java_thinned "$r" env TOVRIN_BUILD="$build" bash bin/dotplot --thinned "$SOURCE" "$QUERY" "$png"
-  if [ "$r" -le "$DOTTUP_RUNS" ]; then
+  if [[ $PEERS == *" dottup "* ]] && [ "$r" -le "$DOTTUP_RUNS" ]; then
     measure dottup "$r" dottup -asequence "$SOURCE" -bsequence "$QUERY" -wordsize 32 \
       -graph png -goutfile "$raw/dottup" -auto
   fi
@@ -137,37 +140,42 @@ report=$raw/report.txt
   echo "k=$(driver_field native k), step $(driver_field native step), scale $(driver_field native scale) bases per pixel, window $(driver_field native window | tr ' ' 'x') pixels read back"
   echo "medians of $RUNS interleaved runs (dottup: $DOTTUP_RUNS)"
   echo
-  echo "Native engine path, phases (median seconds, measured inside the driver):"
-  printf '  %-26s %10s %10s\n' phase sampled thinned
-  for p in t_scan:"FASTA summary (scale)" t_read_source:ReadSource t_read_queries:ReadQueries t_compare:Compare \
-           t_stats:ComputeStats t_init_pixels:InitPixels t_readback:"GetIntensity2 x all px" t_delete:delete t_engine:"engine total"; do
-    printf '  %-26s %10.3f %10.3f\n' "${p#*:}" "$(phase_median native "${p%%:*}")" "$(phase_median native_thinned "${p%%:*}")"
+  echo "Native engine path, phases (median seconds, wall and CPU, measured inside the driver):"
+  printf '  %-26s %10s %10s %10s %10s\n' phase "sampled" "(CPU)" "thinned" "(CPU)"
+  for p in scan:"FASTA summary (scale)" read_source:ReadSource read_queries:ReadQueries compare:Compare \
+           stats:ComputeStats init_pixels:InitPixels readback:"GetIntensity2 x all px" delete:delete engine:"engine total (no summary)"; do
+    printf '  %-26s %10.3f %10.3f %10.3f %10.3f\n' "${p#*:}" "$(phase_median native "t_${p%%:*}")" "$(phase_median native "c_${p%%:*}")" \
+      "$(phase_median native_thinned "t_${p%%:*}")" "$(phase_median native_thinned "c_${p%%:*}")"
   done
-  printf '  %-26s %10s %10s\n' "indexed positions" "$(driver_field native indexed_positions)" "$(driver_field native_thinned indexed_positions)"
-  printf '  %-26s %10s %10s\n' "index bytes/position" "$(driver_field native index_bytes_per_position)" "$(driver_field native_thinned index_bytes_per_position)"
-  printf '  %-26s %10s %10s\n' "  (heap growth/position)" "$(driver_field native index_heap_bytes_per_position)" "$(driver_field native_thinned index_heap_bytes_per_position)"
-  printf '  %-26s %10s %10s\n' "forward, reverse hits" "$(driver_field native hits | tr ' ' ',')" "$(driver_field native_thinned hits | tr ' ' ',')"
+  printf '  %-26s %21s %21s\n' "indexed positions" "$(driver_field native indexed_positions)" "$(driver_field native_thinned indexed_positions)"
+  printf '  %-26s %21s %21s\n' "index bytes/position" "$(driver_field native index_bytes_per_position)" "$(driver_field native_thinned index_bytes_per_position)"
+  printf '  %-26s %21s %21s\n' "  (heap growth/position)" "$(driver_field native index_heap_bytes_per_position)" "$(driver_field native_thinned index_heap_bytes_per_position)"
+  printf '  %-26s %21s %21s\n' "forward, reverse hits" "$(driver_field native hits | tr ' ' ',')" "$(driver_field native_thinned hits | tr ' ' ',')"
   echo
-  echo "Whole runs (process wall time and peak RSS from /usr/bin/time, medians):"
-  printf '  %-30s %9s %11s %13s %13s\n' tool "wall s" "peak MB" "/native" "/thinned"
+  echo "Whole runs (process wall time, CPU time = user + system, and peak RSS from /usr/bin/time; medians):"
+  printf '  %-32s %7s %7s %8s %9s %9s %9s\n' tool "wall s" "CPU s" "peak MB" "/native" "/thinned" "CPU/nat"
+  nc=$(col_median native 5)
   for t in native:"libTovrin native, sampled" native_thinned:"libTovrin native, thinned" \
            java:"libTovrin bin/dotplot (Java)" java_thinned:"libTovrin bin/dotplot --thinned" \
            minimap2:"minimap2 -x asm5 -t 1" mummer:"mummer -maxmatch -b -c -l 32" dottup:"dottup -wordsize 32"; do
-    w=$(col_median "${t%%:*}" 3); kb=$(col_median "${t%%:*}" 4)
+    w=$(col_median "${t%%:*}" 3); kb=$(col_median "${t%%:*}" 4); c=$(col_median "${t%%:*}" 5)
     [ "$w" = nan ] && continue
-    awk -v n="${t#*:}" -v w="$w" -v kb="$kb" -v ns="$ns" -v ts="$ts" \
-      'BEGIN {printf "  %-30s %9.2f %11.1f %12.2fx %12.2fx\n", n, w, kb/1024, w/ns, w/ts}'
+    awk -v n="${t#*:}" -v w="$w" -v kb="$kb" -v c="$c" -v ns="$ns" -v ts="$ts" -v nc="$nc" \
+      'BEGIN {printf "  %-32s %7.2f %7.2f %8.1f %8.2fx %8.2fx %8.2fx\n", n, w, c, kb/1024, w/ns, w/ts, c/nc}'
   done
-  echo "  (/native, /thinned: the tool's time divided by the native engine path's; above 1 means libTovrin is faster)"
+  echo "  (/native, /thinned: the tool's wall time divided by that of the native engine path, sampled or thinned;"
+  echo "   CPU/nat: the same with CPU times. Above 1 means libTovrin is faster.)"
   echo
   echo "Targets:"
   mm=$(col_median minimap2 3); nkb=$(col_median native 4); jv=$(col_median java 3)
-  awk -v mm="$mm" -v ns="$ns" -v ts="$ts" -v kb="$nkb" -v jv="$jv" -v bpp="$(driver_field native index_bytes_per_position)" '
+  mmc=$(col_median minimap2 5); tc=$(col_median native_thinned 5)
+  awk -v mm="$mm" -v ns="$ns" -v ts="$ts" -v kb="$nkb" -v jv="$jv" -v mmc="$mmc" -v nc="$nc" -v tc="$tc" \
+      -v bpp="$(driver_field native index_bytes_per_position)" '
     function v(ok) { return ok ? "met" : "MISSED" }
     BEGIN {
-      printf "  native sampled >= 2x faster than minimap2:   %.2fx  %s\n", mm/ns, v(mm/ns >= 2)
+      printf "  native sampled >= 2x faster than minimap2:   %.2fx  %s  (CPU time: %.2fx)\n", mm/ns, v(mm/ns >= 2), mmc/nc
       printf "  native sampled peak RSS <= 120 MB:           %.1f MB  %s\n", kb/1024, v(kb/1024 <= 120)
-      printf "  native thinned >= 4x faster than minimap2:   %.2fx  %s\n", mm/ts, v(mm/ts >= 4)
+      printf "  native thinned >= 4x faster than minimap2:   %.2fx  %s  (CPU time: %.2fx)\n", mm/ts, v(mm/ts >= 4), mmc/tc
       printf "  Java command < 2 x native + 0.5 s:           %.2f s vs %.2f s  %s\n", jv, 2*ns+0.5, v(jv < 2*ns+0.5)
       printf "  index <= 16 bytes per indexed position:      %.2f  %s\n", bpp, v(bpp <= 16)
     }'
@@ -190,20 +198,24 @@ if [ "$SCALING" = 1 ]; then
   {
     echo
     echo "Scaling: sources of two records built from the four Klebsiella genomes (bench_make_scaling_data), query $(basename "$QUERY"); medians of $SCALING_RUNS"
-    printf '  %-8s %12s %12s %12s %12s %10s %10s %10s\n' source positions "ReadSource s" "ns/position" "engine s" "ns/pos all" "peak MB" "B/position"
-    base=""
+    echo "  (ReadSource: wall and CPU seconds; ns/pos: per indexed position; engine: the whole engine path, CPU)"
+    printf '  %-8s %10s %9s %9s %9s %9s %9s %9s %8s %8s\n' source positions "ReadSrc s" "(CPU)" "ns/pos" "(CPU)" "engine s" "ns/pos" "peak MB" "B/pos"
+    base=""; basec=""
     for m in $SCALING_MBP; do
       pos=$(driver_field "scale$m" indexed_positions)
-      rs=$(phase_median "scale$m" t_read_source); en=$(phase_median "scale$m" t_engine)
+      rs=$(phase_median "scale$m" t_read_source); rc=$(phase_median "scale$m" c_read_source); en=$(phase_median "scale$m" c_engine)
       kb=$(col_median "scale$m" 4); bpp=$(driver_field "scale$m" index_bytes_per_position)
-      awk -v m="$m" -v p="$pos" -v rs="$rs" -v en="$en" -v kb="$kb" -v b="$bpp" \
-        'BEGIN {printf "  %-8s %12d %12.3f %12.1f %12.3f %10.1f %10.1f %10.2f\n", m " Mbp", p, rs, rs*1e9/p, en, en*1e9/p, kb/1024, b}'
-      [ "$m" = 5 ] && base=$(awk -v rs="$rs" -v p="$pos" 'BEGIN {print rs/p}')
-      last=$(awk -v rs="$rs" -v p="$pos" 'BEGIN {print rs/p}'); lastm=$m
+      awk -v m="$m" -v p="$pos" -v rs="$rs" -v rc="$rc" -v en="$en" -v kb="$kb" -v b="$bpp" \
+        'BEGIN {printf "  %-8s %10d %9.3f %9.3f %9.1f %9.1f %9.3f %9.1f %8.1f %8.2f\n", m " Mbp", p, rs, rc, rs*1e9/p, rc*1e9/p, en, en*1e9/p, kb/1024, b}'
+      if [ "$m" = 5 ]; then base=$(awk -v x="$rs" -v p="$pos" 'BEGIN {print x/p}'); basec=$(awk -v x="$rc" -v p="$pos" 'BEGIN {print x/p}'); fi
+      last=$(awk -v x="$rs" -v p="$pos" 'BEGIN {print x/p}'); lastc=$(awk -v x="$rc" -v p="$pos" 'BEGIN {print x/p}'); lastm=$m
+      lastb=$bpp
     done
     if [ -n "$base" ]; then
-      awk -v a="$base" -v b="$last" -v m="$lastm" 'BEGIN {r=b/a; printf "  ReadSource time per position at %s Mbp / at 5 Mbp: %.2f  %s (target <= 1.5)\n", m, r, (r <= 1.5 ? "met" : "MISSED")}'
+      awk -v a="$base" -v b="$last" -v ac="$basec" -v bc="$lastc" -v m="$lastm" 'BEGIN {r=b/a; rc=bc/ac;
+        printf "  ReadSource time per position, %s Mbp over 5 Mbp: %.2f wall, %.2f CPU  %s (target <= 1.5)\n", m, r, rc, (r <= 1.5 && rc <= 1.5 ? "met" : "MISSED")}'
     fi
+    awk -v b="$lastb" -v m="$lastm" 'BEGIN {printf "  index bytes per position at %s Mbp: %.2f  %s (target <= 16)\n", m, b, (b <= 16 ? "met" : "MISSED")}'
   } | tee -a "$report"
 fi
 say "raw measurements and this report: $raw"

@@ -51,7 +51,7 @@ public final class DotPlot {
     } catch (Failure ex) {
       err.println("dotplot: " + ex.getMessage());
       return 1;
-    } catch (IllegalStateException ex) {
+    } catch (RuntimeException ex) {  // a plot too large, or a failure the library raised
       err.println("dotplot: " + ex.getMessage());
       return 1;
     } catch (OutOfMemoryError ex) {

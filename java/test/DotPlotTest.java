@@ -216,6 +216,16 @@ class DotPlotTest {
   }
 
   @Test
+  void aPlotTooLargeForItsScaleIsRefusedBeforeLoading() throws IOException {
+    Path big = tmp.resolve("big.fa");
+    Files.writeString(big, ">big\n" + "ACGT".repeat(2500) + "\n");
+    Object[] r = run("--scale", "1", big.toString(), big.toString(), tmp.resolve("big.png").toString());
+    assertEquals(1, r[0]);
+    assertEquals("dotplot: the plot would be 10001 x 10001 pixels; choose a larger --scale\n", r[2]);
+    assertEquals("", r[1]);
+  }
+
+  @Test
   void helpPrintsUsage() {
     Object[] r = run("--help");
     assertEquals(0, r[0]);

@@ -1,6 +1,7 @@
 #include "kmer/Sequence3Bit.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -66,6 +67,8 @@ void Sequence3Bit::ReserveBases(size_t n) {
 }
 
 void Sequence3Bit::AppendChars(const char* s, size_t n) {
+    // A read holds at most INT_MAX bases (positions are ints); anything beyond is not stored.
+    if (n > size_t(INT_MAX - mBaseSize)) n = size_t(INT_MAX - mBaseSize);
     if (n == 0) return;
     ReserveBases(n);
     while (n > 0) {

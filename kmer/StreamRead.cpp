@@ -179,7 +179,12 @@ void AppendTrimmedLine(Sequence3Bit& r, std::istream& in, char* buf, int bufSize
 
 bool Sequence3Bit::GetNextRead(std::istream& in, char* buf, int bufSize) {
     ClearBases();
-    if (bufSize < 1) return true;
+    if (bufSize < 2) {
+        // No room for a character: end the stream so that callers' loops stop.
+        if (bufSize == 1) buf[0] = 0;
+        in.setstate(std::ios::failbit);
+        return true;
+    }
     if (buf[0] == '1') ReadHeaderLine(in, buf, bufSize);
     ParseHeader(*this, buf);
     for (;;) {
@@ -201,7 +206,7 @@ bool Sequence3Bit::GetNextRead(std::istream& in, char* buf, int bufSize) {
 
 bool Sequence3Bit::GetNextReadTrimLowQual(std::istream& in, char* buf, int bufSize) {
     ClearBases();
-    if (bufSize < 2) return false;
+    if (bufSize < 3) return false;  // the first line is read from buf[1] on: it needs room for a character
     if (buf[0] == '1')
         ReadHeaderLine(in, buf, bufSize);
     else if (buf[0] != '>')

@@ -21,6 +21,8 @@
 // Lines longer than the buffer are read whole in buffer-sized pieces; a header
 // longer than the buffer keeps its first bufSize - 1 characters. A stream in the
 // failed state counts as end of input. Neither reader writes past buf[bufSize - 1].
+// GetNextRead needs bufSize >= 2 (smaller: the stream is set failed, nothing read);
+// GetNextReadTrimLowQual needs bufSize >= 3 (smaller: false, nothing read).
 #pragma once
 
 #include <iosfwd>

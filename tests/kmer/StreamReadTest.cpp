@@ -260,6 +260,34 @@ TEST(StreamRead, SixMillionBaseLineEqualsTheWrappedSequence) {
     EXPECT_TRUE(a.mWords == b.mWords);
 }
 
+TEST(StreamRead, TinyBuffersStayInBoundsAndEnd) {
+    for (int size : {0, 1}) {
+        std::istringstream in(">a\nACGT\n");
+        LineBuffer buf(size > 0 ? size : 1);
+        Sequence3Bit r;
+        EXPECT_TRUE(r.GetNextRead(in, buf.Data(), size));
+        EXPECT_TRUE(in.fail());  // nothing can be read: the stream is ended for the caller's loop
+        EXPECT_EQ(r.NumBases(), 0);
+    }
+    {
+        std::istringstream in(">a\nACGT\nTT\n>b\n");
+        LineBuffer buf(2);  // one character per piece
+        Sequence3Bit r;
+        EXPECT_TRUE(r.GetNextRead(in, buf.Data(), buf.Size()));
+        EXPECT_EQ(Letters(r), "ACGTTT");
+        EXPECT_EQ(r.mName, "");  // the header kept only its '>'
+    }
+    {
+        std::istringstream in(">a\nACGT\n");
+        LineBuffer buf(2);
+        Sequence3Bit r;
+        EXPECT_FALSE(r.GetNextReadTrimLowQual(in, buf.Data(), buf.Size()));
+        LineBuffer three(3);
+        EXPECT_TRUE(r.GetNextReadTrimLowQual(in, three.Data(), three.Size()));
+        EXPECT_EQ(Letters(r), "ACGT");
+    }
+}
+
 TEST(StreamRead, OverlongHeaderKeepsItsStart) {
     const std::string header = ">name " + std::string(50, 'd');
     std::istringstream in(header + "\nAC\n" + header + "\nGT\n");

@@ -19,6 +19,17 @@ bool IsSeparator(char c)
     return c == ' ' || c == '\t' || c == '\n';
 }
 
+// Gives a finished record's unused value capacity back when it is large (a
+// short read in a mReserve-sized buffer), so that many reads do not each hold
+// mReserve values.
+void ReleaseSlack(SequenceQuality* q)
+{
+    if (q == nullptr) return;
+    std::vector<int>& values = q->mQuals;
+    const size_t slack = values.capacity() - values.size();
+    if (slack > 64 && slack > values.size() / 8) values.shrink_to_fit();
+}
+
 // The standard reader's loop. Lines of any length are read whole; the text of
 // a line ends at its first NUL. Returns the number of records read.
 size_t ReadQualRecords(std::istream& in, SequenceQualityVector& v, int reserve, bool warnWhiteSpace)
@@ -26,6 +37,7 @@ size_t ReadQualRecords(std::istream& in, SequenceQualityVector& v, int reserve, 
     LineBlockReader reader(in);
     std::string longLine;   // a line longer than the reader's block, gathered
     long i = -1;
+    SequenceQuality* rec = nullptr;
     char* text;
     size_t len;
     bool first, last;
@@ -38,11 +50,12 @@ size_t ReadQualRecords(std::istream& in, SequenceQualityVector& v, int reserve, 
             line = longLine.data();   // zero-terminated and writable
         }
         if (line[0] == '>') {
+            ReleaseSlack(rec);
             ++i;
             if (static_cast<size_t>(i) >= v.mRecords.size()) v.mRecords.resize(v.mRecords.size() + kGrowStep);
-            SequenceQuality& q = v.mRecords[static_cast<size_t>(i)];
-            SplitHeader(std::string(line + 1), 0, q.mName, q.mDescription);
-            if (reserve > 0) q.mQuals.reserve(static_cast<size_t>(reserve));
+            rec = &v.mRecords[static_cast<size_t>(i)];
+            SplitHeader(std::string(line + 1), 0, rec->mName, rec->mDescription);
+            if (reserve > 0) rec->mQuals.reserve(static_cast<size_t>(reserve));
             continue;
         }
         const char* c = line;
@@ -52,8 +65,9 @@ size_t ReadQualRecords(std::istream& in, SequenceQualityVector& v, int reserve, 
             continue;
         }
         // Values before the first header have no record to go to.
-        if (i >= 0) GetIntsFromLine(line, v.mRecords[static_cast<size_t>(i)].mQuals);
+        if (rec != nullptr) GetIntsFromLine(line, rec->mQuals);
     }
+    ReleaseSlack(rec);
     v.mRecords.resize(static_cast<size_t>(i + 1));
     return static_cast<size_t>(i + 1);
 }

@@ -106,6 +106,8 @@ TEST(QualityRead, ManyRecordsAndLongLines)
     EXPECT_EQ(v.mRecords[301].mName, "long");
     EXPECT_TRUE(v.mRecords[301].mQuals == longValues);
     EXPECT_EQ(v.mRecords[302].mQuals, (std::vector<int>{1}));
+    // Short records do not keep the capacity reserved while reading them.
+    for (const SequenceQuality& q : v.mRecords) ASSERT_LT(q.mQuals.capacity(), q.mQuals.size() + 100);
 }
 
 TEST(QualityRead, FirstRecordOfAFile)

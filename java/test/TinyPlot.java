@@ -74,7 +74,12 @@ final class TinyPlot {
   }
 
   Summary run(long e) {
-    return run(e, source, queries);
+    return run(e, source, queries, true);
+  }
+
+  /** The cycle without setting k first: it runs at whatever length the process has. */
+  Summary run(long e, boolean setMerSize) {
+    return run(e, source, queries, setMerSize);
   }
 
   /** A new engine, the cycle, delete. */
@@ -87,9 +92,9 @@ final class TinyPlot {
     }
   }
 
-  /** The whole road of one plot on engine e, with the default step and k = 32. */
-  static Summary run(long e, Path source, Path queries) {
-    MarluJNI.Tovrin_SetMerSize(e, 32);
+  /** The whole road of one plot on engine e, with the default step (and k = 32 if asked). */
+  static Summary run(long e, Path source, Path queries, boolean setMerSize) {
+    if (setMerSize) MarluJNI.Tovrin_SetMerSize(e, 32);
     MarluJNI.set_Tovrin_mSampleIncrement(e, 10);
     MarluJNI.Tovrin_SetScale(e, SCALE);
     MarluJNI.Tovrin_ReadSource__SWIG_1(e, source.toString());

@@ -54,8 +54,9 @@ bool FASTAFile::GetNextRead(std::istream& in, char* buf, int size, Sequence& s)
         const LinePiece p = ReadPiece(in, buf, size);
         if (p.overLong) SkipRestOfHeader(in, size);
     }
-    // The first character (normally '>') is skipped whatever it is.
-    SplitHeader(std::string(buf), 1, s.mName, s.mDescription);
+    // The first character (normally '>') is skipped whatever it is. The
+    // header is never read beyond the buffer, terminated or not.
+    SplitHeader(std::string(buf, strnlen(buf, static_cast<size_t>(size))), 1, s.mName, s.mDescription);
 
     for (;;) {
         LinePiece p = ReadPiece(in, buf, size);

@@ -125,6 +125,19 @@ TEST(FASTAStreamRead, UnusableBufferOrStreamReturnsFalse)
     EXPECT_FALSE(f.GetNextRead(failed, buf, sizeof buf, s));   // returns instead of spinning
 }
 
+TEST(FASTAStreamRead, PendingHeaderIsReadWithinTheBuffer)
+{
+    // A pending header that fills the buffer without a terminator.
+    std::vector<char> raw = {'>', 'a', 'b', ' ', 'c', 'd', 'e', 'f'};
+    std::istringstream in("AC\n");
+    FASTAFile f;
+    Sequence s;
+    EXPECT_TRUE(f.GetNextRead(in, raw.data(), static_cast<int>(raw.size()), s));
+    EXPECT_EQ(s.mName, "ab");
+    EXPECT_EQ(s.mDescription, "cdef");
+    EXPECT_EQ(Bases(s), "AC");
+}
+
 // The streaming reader agrees with the standard reader on a real genome.
 TEST(FASTAStreamRead, AgreesWithTheStandardReader)
 {

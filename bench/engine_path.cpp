@@ -221,7 +221,8 @@ int main(int argc, char** argv) {
     back.Stop();
 
     const size_t positions = e->mSourceIndex.mMap.NumLocations();
-    const size_t indexBytes = e->mSourceIndex.MemoryBytes();
+    const size_t distinct = e->mSourceIndex.mMap.Size(), buckets = e->mSourceIndex.mMap.BucketCount();
+    const size_t indexBytes = e->mSourceIndex.MemoryBytes(), tableBytes = e->mSourceIndex.mMap.MemoryBytes();
     const long rssPeak = PeakRssKb();
 
     del.Start();
@@ -240,10 +241,11 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr,
                  "t_engine %.4f\nc_engine %.4f\nwindow %d %d\nhits %zu %zu\npixel_sums %lld %lld %lld\n"
-                 "indexed_positions %zu\nindex_bytes %zu\nindex_heap_bytes %zu\n"
+                 "indexed_positions %zu\ndistinct_kmers %zu\nbuckets %zu\ntable_bytes %zu\n"
+                 "index_bytes %zu\nindex_heap_bytes %zu\n"
                  "index_bytes_per_position %.2f\nindex_heap_bytes_per_position %.2f\n"
                  "rss_start_kb %ld\nrss_after_index_kb %ld\nrss_peak_kb %ld\n",
-                 wall, cpu, cols, rows, fwdHits, revHits, fwdSum, revSum, nonEmpty, positions, indexBytes,
+                 wall, cpu, cols, rows, fwdHits, revHits, fwdSum, revSum, nonEmpty, positions, distinct, buckets, tableBytes, indexBytes,
                  heapIndex, positions ? double(indexBytes) / double(positions) : 0.0,
                  positions ? double(heapIndex) / double(positions) : 0.0, rssStart, rssIndex, rssPeak);
     return 0;

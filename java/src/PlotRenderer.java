@@ -98,10 +98,19 @@ final class PlotRenderer {
           gr.drawString(l.queryNames.get(q), LEFT + 3, y + 12);
       }
     } else if (l.queryLengths != null && l.queryLengths.size() > 1) {
-      for (int q = 0; q < l.queryLengths.size(); ++q) {
+      // Overlaid queries: a dashed line where each one ends, named where the
+      // names do not run into each other (shortest first).
+      Integer[] byEnd = new Integer[l.queryLengths.size()];
+      for (int q = 0; q < byEnd.length; ++q) byEnd[q] = q;
+      java.util.Arrays.sort(byEnd, (a, b) -> Long.compare(l.queryLengths.get(a), l.queryLengths.get(b)));
+      int lastLabel = TOP;
+      for (int q : byEnd) {
         int y = TOP + (int) Math.min(ph, l.queryLengths.get(q) / l.scale * z);
         gr.drawLine(LEFT, y, LEFT + pw, y);
-        gr.drawString("end of " + l.queryNames.get(q), LEFT + 3, y - 3);
+        if (y - lastLabel >= 13) {
+          gr.drawString("end of " + l.queryNames.get(q), LEFT + 3, y - 3);
+          lastLabel = y;
+        }
       }
     }
 
@@ -130,7 +139,9 @@ final class PlotRenderer {
     lx = legendEntry(gr, sm, FORWARD, "forward", lx, ly);
     if (g.reverse != null) lx = legendEntry(gr, sm, REVERSE, "reverse complement", lx, ly);
     gr.setColor(Color.BLACK);
-    gr.drawString("hits per pixel on a log scale, 1 to " + max + "; " + l.scale + " bases per pixel", lx, ly);
+    gr.drawString("hits per pixel on a log scale, 1 to " + max + "; " + l.scale + " bases per pixel"
+        + (g.queryRowStart == null && l.queryLengths != null && l.queryLengths.size() > 1
+            ? "; queries overlaid from 0 (--per-query stacks them)" : ""), lx, ly);
     gr.dispose();
     return img;
   }

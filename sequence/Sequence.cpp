@@ -1,6 +1,7 @@
 #include "sequence/Sequence.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ostream>
@@ -9,6 +10,8 @@
 namespace {
 
 inline bool IsPad(char c) { return c == '*' || c == '-'; }
+
+inline int ClampInt(long long v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v); }
 
 // Clips [start, start + count) to [0, size); computed in 64 bits so no sum overflows.
 inline void ClipRange(long long start, long long count, size_t size, size_t& b, size_t& e) {
@@ -256,18 +259,18 @@ int Sequence::Padded2Depadded(int i) {
     const int n = static_cast<int>(mPadded2Depadded.size());
     if (i < n) return mPadded2Depadded[i];
     // Beyond the end: one depadded position per padded one (an empty sequence
-    // behaves as one without pads: i maps to i + 1).
-    const int last = n > 0 ? mPadded2Depadded[n - 1] : 0;
-    return last + (i - (n - 1));
+    // behaves as one without pads: i maps to i + 1). Saturates at INT_MAX.
+    const long long last = n > 0 ? mPadded2Depadded[n - 1] : 0;
+    return ClampInt(last + (static_cast<long long>(i) - (n - 1)));
 }
 
 int Sequence::Depadded2Padded(int c) {
     if (mDepadded2Padded.empty()) ComputeDepadded2Padded();
-    if (c < 1) return c - 1;
+    if (c < 1) return ClampInt(static_cast<long long>(c) - 1);
     if (mDepadded2Padded.empty()) return c - 1;  // empty sequence
     const int last = static_cast<int>(mDepadded2Padded.size()) - 1;
     if (c < last) return mDepadded2Padded[c];
-    return mDepadded2Padded[last] + (c - last);
+    return ClampInt(static_cast<long long>(mDepadded2Padded[last]) + (c - last));
 }
 
 // ---- search ----

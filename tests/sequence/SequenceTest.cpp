@@ -223,6 +223,15 @@ TEST(SequenceTest, PadMapping) {
     EXPECT_EQ(lead.mPadded2Depadded, (std::vector<int>{0, 0, 1, 2}));
     EXPECT_EQ(lead.mDepadded2Padded, (std::vector<int>{0, 2, 3}));
 
+    // The linear extension saturates instead of overflowing.
+    EXPECT_EQ(s.Padded2Depadded(INT_MAX), INT_MAX - 2);
+    EXPECT_EQ(s.Padded2Depadded(INT_MIN), INT_MIN + 1);
+    EXPECT_EQ(s.Depadded2Padded(INT_MIN), INT_MIN);
+    EXPECT_EQ(s.Depadded2Padded(INT_MAX), INT_MAX);
+    Sequence noPads = Seq("ACGT");
+    EXPECT_EQ(noPads.Padded2Depadded(INT_MAX), INT_MAX);
+    EXPECT_EQ(noPads.Depadded2Padded(INT_MAX), INT_MAX - 1);
+
     // Without pads the two are inverse: i <-> i + 1, extended linearly.
     Sequence plain = Seq("ACGT");
     for (int i = -3; i < 10; ++i) {

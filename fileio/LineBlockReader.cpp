@@ -4,25 +4,29 @@
 #include <cstring>
 
 LineBlockReader::LineBlockReader(std::istream& in, size_t blockSize)
-    : mIn(in), mBlockSize(blockSize < 1 ? 1 : blockSize), mBuf(new char[mBlockSize + 1])
+    : mIn(in), mBlockSize(blockSize < 1 ? 1 : blockSize)
 {
     // The length of a seekable stream lets readers size records without
-    // overshooting the input; a stream that cannot seek is left as it is.
-    if (!mIn.good()) return;
-    const std::streampos here = mIn.tellg();
-    if (here == std::streampos(-1)) {
-        mIn.clear();
-        return;
+    // overshooting the input, and a short input a short block; a stream that
+    // cannot seek is left as it is.
+    if (mIn.good()) {
+        const std::streampos here = mIn.tellg();
+        if (here == std::streampos(-1)) {
+            mIn.clear();
+        } else {
+            mIn.seekg(0, std::ios::end);
+            const std::streampos end = mIn.tellg();
+            mIn.seekg(here);
+            if (!mIn.good() || end == std::streampos(-1) || end < here) {
+                mIn.clear();
+                mIn.seekg(here);
+            } else {
+                mUnread = static_cast<size_t>(end - here);
+                mBlockSize = std::min(mBlockSize, mUnread + 1);
+            }
+        }
     }
-    mIn.seekg(0, std::ios::end);
-    const std::streampos end = mIn.tellg();
-    mIn.seekg(here);
-    if (!mIn.good() || end == std::streampos(-1) || end < here) {
-        mIn.clear();
-        mIn.seekg(here);
-        return;
-    }
-    mUnread = static_cast<size_t>(end - here);
+    mBuf.reset(new char[mBlockSize + 1]);
 }
 
 size_t LineBlockReader::Remaining() const

@@ -1,7 +1,8 @@
 // Splits an input stream into lines ("\n"-separated, the newline not kept),
-// reading the stream in large blocks. A line that fits in a block comes back
-// whole; a longer one comes back in several pieces. An empty piece after the
-// last newline is not a line (as with a line read that hits end of input).
+// reading the stream in large blocks (no larger than a seekable input needs).
+// A line that fits in a block comes back whole; a longer one comes back in
+// several pieces. An empty piece after the last newline is not a line (as
+// with a line read that hits end of input).
 #pragma once
 
 #include <cstddef>

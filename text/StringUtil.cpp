@@ -19,7 +19,6 @@ inline bool ValidStart(const std::string& s, int start) {
     return start >= 0 && static_cast<size_t>(start) <= s.size();
 }
 
-
 }  // namespace
 
 // ---- tokens and fields ----

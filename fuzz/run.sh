@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets for a given time each:
 #   fuzz/run.sh SECONDS [target...]      (targets: names as in fuzz/CMakeLists.txt, e.g. fasta_read)
-# Builds them first in build-fuzz (clang; override with FUZZ_BUILD=dir). Each target
+# Builds them first in build-fuzz (clang; override with FUZZ_BUILD=dir; FUZZ_NO_BUILD=1
+# runs the binaries already there, e.g. for long runs while the sources change). Each target
 # starts from its committed seeds (fuzz/corpus/<target>) plus what earlier runs kept
 # in <build>/corpus/<target>; crashes, leaks and timeouts land in <build>/artifacts/<target>/.
 # Prints one line per target with executions and coverage; exits 1 if any target failed.
@@ -15,7 +16,9 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTOVRIN_FUZZ=ON -DTOVRIN_JAVA_TESTS=OFF >/dev/null
 fi
-cmake --build "$build" -j2 --target fuzz_all >/dev/null
+if [ -z "${FUZZ_NO_BUILD:-}" ]; then
+  cmake --build "$build" -j2 --target fuzz_all >/dev/null
+fi
 
 if [ $# -eq 0 ]; then
   set -- $(cd "$build/fuzz" && ls fuzz_* | sed 's/^fuzz_//')

@@ -115,6 +115,7 @@ driver_field() { # tool name: the first run's value (same in every run)
 # --- the pair, interleaved rounds ---------------------------------------------
 png=$raw/plot.png
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+[[ $PEERS == *" dottup "* ]] || DOTTUP_RUNS=0
 say "pair: $(basename "$SOURCE") vs $(basename "$QUERY"); $RUNS rounds (dottup in $DOTTUP_RUNS); load average $load_before"
 for r in $(seq 1 "$RUNS"); do
   say "round $r of $RUNS"

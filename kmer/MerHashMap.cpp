@@ -121,6 +121,9 @@ template <class HashF, class Location>
 template <class Count, class Index>
 void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int last, Count count, Index index) {
     ScanToReadNumber(in, first, gseqbuf2, kSeqBuf2Size);
+    // No header found (the stream has fewer records, or none): the read gets an
+    // empty header rather than a name made from whatever line came last.
+    if (gseqbuf2[0] != '>') gseqbuf2[0] = 0;
     long long n = (long long)last - first + 1;
     if (n < 1) n = 1;  // the first read is always attempted
     const size_t s = mReads.mSeqs.size();

@@ -177,6 +177,17 @@ TEST(MerHashMap, StreamLoadReadsTheAskedRecords) {
     EXPECT_TRUE(Positions(index, "AAAA").empty());
 }
 
+TEST(MerHashMap, MissingRecordGetsAnEmptyName) {
+    MerSizeScope k(4);
+    for (const char* fasta : {">a\nACGTACGT", "ACGTACGT\nTTGCA\n", ">a\nACGT\n"}) {
+        SourceMerIndex index;
+        Load(index, fasta, 1, 1, 1);  // there is no read 1
+        EXPECT_EQ(index.mReadNames, std::vector<std::string>{""}) << fasta;
+        EXPECT_EQ(index.mReadSizes, std::vector<int>{0}) << fasta;
+        EXPECT_EQ(index.mMap.Size(), 0u);
+    }
+}
+
 TEST(MerHashMap, OneRecordLeavesAnEmptySecondSlot) {
     MerSizeScope k(4);
     SourceMerIndex index;

@@ -402,6 +402,23 @@ TEST(MerHashMap, ManyRepeatsKeepOrderThroughListGrowth) {
     }
 }
 
+// The design target of the index: at most 16 bytes per indexed position on a
+// real bacterial chromosome pair, everything counted (slots, lists, packed reads).
+TEST(MerHashMap, KlebsiellaIndexStaysWithinSixteenBytesPerPosition) {
+    MerSizeScope k(32);
+    std::ifstream in(DataPath("NTUH-K2044.fa"));
+    if (!in) GTEST_SKIP() << "NTUH-K2044.fa not fetched";
+    SourceMerIndex index;
+    index.AddToHashMapSampled(in, 0, 1, 1);
+    ASSERT_EQ(index.mReadSizes.size(), 2u);
+    size_t expected = 0;
+    for (const Sequence3Bit& r : index.mReads.mSeqs)
+        for (int pos = 0; pos < r.mBaseSize - 32; ++pos) expected += r.OnlyBases(pos, 32);
+    EXPECT_EQ(index.mMap.NumLocations(), expected);
+    EXPECT_GT(expected, 5000000u);
+    EXPECT_LE(double(index.MemoryBytes()) / double(expected), 16.0);
+}
+
 // Lookups against a brute-force scan of the source on a real mitochondrial pair:
 // every hit the index gives, and only those, in source order.
 class MitoPairTest : public ::testing::TestWithParam<int> {};

@@ -13,6 +13,7 @@ import java.util.stream.Stream;
 import org.junit.jupiter.api.AfterAll;
 import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.DynamicTest;
+import org.junit.jupiter.api.Tag;
 import org.junit.jupiter.api.TestFactory;
 import org.junit.jupiter.api.function.Executable;
 import org.junit.jupiter.params.ParameterizedTest;
@@ -513,6 +514,7 @@ class BadInputTest {
   }
 
   /** Statistics fields set to Integer.MAX_VALUE size the pixel stores: run where memory is bounded. */
+  @Tag("address-limit")
   @ParameterizedTest(name = "huge statistics fields at scale {0}")
   @ValueSource(ints = {1, 200})
   void hugeStatisticsFieldsBeforeThePixelStores(int scale) throws Exception {

@@ -1,5 +1,6 @@
 import static org.junit.jupiter.api.Assertions.*;
 
+import org.junit.jupiter.api.Tag;
 import org.junit.jupiter.params.ParameterizedTest;
 import org.junit.jupiter.params.provider.CsvSource;
 
@@ -7,8 +8,11 @@ import org.junit.jupiter.params.provider.CsvSource;
  * An allocation that fails inside an engine operation reaches Java as
  * java.lang.OutOfMemoryError and leaves the engine usable. Each case runs in a
  * child JVM whose address space is limited just before the operation (see
- * HardenChild), so that no test can take the machine's memory.
+ * HardenChild), so that no test can take the machine's memory. Tagged
+ * "address-limit": not run against the sanitizer build, whose runtime cannot
+ * work under a lowered limit (the native tests fail allocations there instead).
  */
+@Tag("address-limit")
 class MemoryExhaustionTest {
   @ParameterizedTest(name = "{0}")
   @CsvSource({

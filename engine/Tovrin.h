@@ -80,6 +80,12 @@ public:
 
 private:
   void CompareQueries(bool thinned);
+  void CompareSampledQuery(const Sequence& query, size_t end, size_t step,
+                           MerSearchResultVec<SingleSourceMerLocation>& fwd,
+                           MerSearchResultVec<SingleSourceMerLocation>& rev);
+  void CompareThinnedQuery(const Sequence& query, size_t end,
+                           MerSearchResultVec<SingleSourceMerLocation>& fwd,
+                           MerSearchResultVec<SingleSourceMerLocation>& rev);
   // False, with one line naming op, when mScale cannot divide.
   bool ScaleUsable(const char* op) const;
 };

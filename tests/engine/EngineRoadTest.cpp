@@ -256,7 +256,7 @@ TEST(EngineCompare, ShortQueries) {
 // Thinned comparison looks up every position whose k-mer value is a multiple
 // of 11, against a source indexed the same way: exactly the hits of a full
 // comparison whose k-mer passes that test.
-TEST(EngineCompare, ThinnedMatchesFilteredFullComparison) {
+void ThinnedAgainstFull(int k) {
   const std::string src = RandomBases(3000, 1);
   std::string qry = src.substr(500, 1200) + RandomBases(100, 2);
   // Reverse complement of a stretch, so that reverse hits take part as well.
@@ -266,6 +266,7 @@ TEST(EngineCompare, ThinnedMatchesFilteredFullComparison) {
   TempFasta q("engine-thin-qry.fa", {{"a", qry}, {"b", rc}});
 
   Tovrin full;
+  Tovrin::SetMerSize(k);
   Stdout([&] {
     full.mSampleIncrement = 1;
     full.ReadSource(s.Path());
@@ -273,6 +274,7 @@ TEST(EngineCompare, ThinnedMatchesFilteredFullComparison) {
     full.Compare();
   });
   Tovrin thin;
+  Tovrin::SetMerSize(k);
   std::string out = Stdout([&] {
     thin.ReadSourceThinned(s.Path());
     thin.ReadQueries(q.Path());
@@ -305,6 +307,16 @@ TEST(EngineCompare, ThinnedMatchesFilteredFullComparison) {
     }
   }
   EXPECT_GT(seen, 50u);
+  Tovrin::SetMerSize(32);
+}
+
+
+// The thinned test value is rolled along the query: checked for several k.
+TEST(EngineCompare, ThinnedMatchesFilteredFullComparison) {
+  for (int k : {32, 20, 7}) {
+    SCOPED_TRACE(k);
+    ThinnedAgainstFull(k);
+  }
 }
 
 // Source positions 350001 to 599999 of forward hits are echoed by Compare.

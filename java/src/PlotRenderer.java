@@ -62,6 +62,14 @@ final class PlotRenderer {
         int rgb = colour(f, r, logMax);
         for (int dy = 0; dy < z; ++dy)
           for (int dx = 0; dx < z; ++dx) img.setRGB(LEFT + x * z + dx, TOP + y * z + dy, rgb);
+        // At one image pixel per cell a lone hit would hardly show: it also
+        // colours its empty right, lower and lower-right neighbours.
+        if (z == 1) {
+          for (int d = 1; d <= 3; ++d) {
+            int nx = x + (d & 1), ny = y + (d >> 1);
+            if (nx < g.width && ny < g.height && empty(g, nx, ny)) img.setRGB(LEFT + nx, TOP + ny, rgb);
+          }
+        }
       }
     }
 
@@ -152,6 +160,11 @@ final class PlotRenderer {
     gr.setColor(Color.BLACK);
     gr.drawString(text, x + 16, y);
     return x + 16 + fm.stringWidth(text) + 18;
+  }
+
+  private static boolean empty(PlotGrid g, int x, int y) {
+    int i = y * g.width + x;
+    return g.forward[i] == 0 && (g.reverse == null || g.reverse[i] == 0);
   }
 
   /** White blended toward the hit colour; strength grows with log(1 + hits). */

@@ -117,6 +117,7 @@ int main(int argc, char** argv) {
         sizes.push_back(m);
     }
     if (sizes.empty()) sizes = {1, 5, 10, 100};
+    mkdir(outDir.c_str(), 0777);  // may exist already; a failure shows when writing
 
     std::vector<int> todo;
     for (int m : sizes) {

@@ -39,14 +39,14 @@ class DotPlotTest {
     return new Object[] {status, out.toString(StandardCharsets.UTF_8), err.toString(StandardCharsets.UTF_8)};
   }
 
-  record TsvCase(String source, String query, int k, int step, int scale, boolean thinned) {}
+  record TsvCase(String source, String query, int k, int step, int scale, boolean thinned, boolean perQuery) {}
 
   static final List<TsvCase> TSV_CASES = List.of(
-      new TsvCase("human-mito.fa", "orang-mito.fa", 32, 10, 50, false),
-      new TsvCase("human-mito.fa", "orang-mito.fa", 16, 1, 37, false),
-      new TsvCase("H_pylori26695_Eslice.fa", "H_pyloriJ99_Eslice.fa", 32, 10, 300, false),
-      new TsvCase("H_pyloriJ99_Eslice.fa", "H_pylori26695_Eslice.fa", 24, 7, 97, false),
-      new TsvCase("H_pylori26695_Eslice.fa", "H_pyloriJ99_Eslice.fa", 32, 10, 250, true));
+      new TsvCase("human-mito.fa", "orang-mito.fa", 32, 10, 50, false, false),
+      new TsvCase("human-mito.fa", "orang-mito.fa", 16, 1, 37, false, true),
+      new TsvCase("H_pylori26695_Eslice.fa", "H_pyloriJ99_Eslice.fa", 32, 10, 300, false, false),
+      new TsvCase("H_pyloriJ99_Eslice.fa", "H_pylori26695_Eslice.fa", 24, 7, 97, false, false),
+      new TsvCase("H_pylori26695_Eslice.fa", "H_pyloriJ99_Eslice.fa", 32, 10, 250, true, false));
 
   @Test
   void tsvEqualsBruteForce() throws IOException {
@@ -56,6 +56,7 @@ class DotPlotTest {
       List<String> args = new ArrayList<>(List.of("--k", "" + c.k(), "--step", "" + c.step(),
           "--scale", "" + c.scale(), "--tsv", tsv.toString()));
       if (c.thinned()) args.add("--thinned");
+      if (c.perQuery()) args.add("--per-query");  // the TSV is the whole plot all the same
       args.addAll(List.of(src.toString(), qry.toString(), png.toString()));
       Object[] r = run(args.toArray(new String[0]));
       assertEquals(0, r[0], c + ": " + r[2]);

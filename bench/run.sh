@@ -16,6 +16,8 @@
 #   SCALING_MBP="1 5 10 100"   source sizes of the scaling series, in Mbp
 #   SCALING_RUNS=3   runs per scaling size (median)
 #   PEERS="minimap2 mummer dottup"   the peers to run
+#   PROFILE=1        also profile the driver, sampled and thinned, with callgrind
+#                    (installs valgrind if missing; a few minutes)
 #   SOURCE=, QUERY=  another pair (default NTUH-K2044.fa, first two records, vs Klebs_Kp1084.fa)
 #   TOVRIN_BENCH_BUILD=dir   build folder (default build-bench)
 # Results: the table on standard output, and a copy with every raw measurement
@@ -29,6 +31,7 @@ SCALING=${SCALING:-1}
 SCALING_MBP=${SCALING_MBP:-"1 5 10 100"}
 SCALING_RUNS=${SCALING_RUNS:-3}
 PEERS=" ${PEERS:-minimap2 mummer dottup} "
+PROFILE=${PROFILE:-0}
 build=${TOVRIN_BENCH_BUILD:-$root/build-bench}
 data=$root/.cache/genomes
 work=$root/.cache/bench
@@ -218,5 +221,26 @@ if [ "$SCALING" = 1 ]; then
     fi
     awk -v b="$lastb" -v m="$lastm" 'BEGIN {printf "  index bytes per position at %s Mbp: %.2f  %s (target <= 16)\n", m, b, (b <= 16 ? "met" : "MISSED")}'
   } | tee -a "$report"
+fi
+# --- profile -------------------------------------------------------------------
+if [ "$PROFILE" = 1 ]; then
+  if ! command -v valgrind >/dev/null 2>&1; then
+    SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends valgrind >/dev/null
+  fi
+  for mode in sampled thinned; do
+    say "callgrind, $mode"
+    flag=""; [ "$mode" = thinned ] && flag=--thinned
+    valgrind --tool=callgrind --callgrind-out-file="$raw/callgrind.$mode" "$driver" $flag "$SOURCE" "$QUERY" \
+      >/dev/null 2>"$raw/callgrind.$mode.err"
+    callgrind_annotate "$raw/callgrind.$mode" > "$raw/callgrind.$mode.self.txt" 2>/dev/null
+    callgrind_annotate --inclusive=yes "$raw/callgrind.$mode" > "$raw/callgrind.$mode.inclusive.txt" 2>/dev/null
+    {
+      echo
+      echo "Callgrind, $mode (instructions; self, then inclusive):"
+      grep -E '^ *[0-9,]+ \(' "$raw/callgrind.$mode.self.txt" | sed -n '1,13p' | sed -E 's/ \[[^]]*\]$//' | cut -c1-150
+      grep -E '^ *[0-9,]+ \(' "$raw/callgrind.$mode.inclusive.txt" | sed -n '1,16p' | sed -E 's/ \[[^]]*\]$//' | cut -c1-150
+    } | tee -a "$report"
+  done
 fi
 say "raw measurements and this report: $raw"

@@ -1,8 +1,10 @@
-// Standard quality reader on a stream (FASTAFile::ReadQual).
+// Standard quality reader on a stream (FASTAFile::ReadQual): exactly the
+// records of the model (QualModel.h).
 #include <sstream>
 
 #include "fileio/FASTAFile.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/QualModel.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     SilenceStdout();
@@ -10,9 +12,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::vector<ModelQual> model = ModelReadQual(text, true);
+    std::istringstream in(text);
     FASTAFile f;
     SequenceQualityVector v;
-    f.ReadQual(in, v);
+    FUZZ_CHECK(f.ReadQual(in, v) == !model.empty());
+    ExpectQuals(model, v);
     return 0;
 }

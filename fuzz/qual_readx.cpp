@@ -1,8 +1,10 @@
-// Line-based quality reader on a stream (FASTAFile::ReadQualX).
+// Line-based quality reader on a stream (FASTAFile::ReadQualX): always true,
+// exactly the records of the model (QualModel.h).
 #include <sstream>
 
 #include "fileio/FASTAFile.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/QualModel.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     SilenceStdout();
@@ -10,9 +12,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(text);
     FASTAFile f;
     SequenceQualityVector v;
-    f.ReadQualX(in, v);
+    FUZZ_CHECK(f.ReadQualX(in, v));
+    ExpectQuals(ModelReadQual(text, true), v);
     return 0;
 }

@@ -38,13 +38,14 @@ for t in "$@"; do
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$bin" "$work" "$root/fuzz/corpus/$t" -max_total_time="$secs" -timeout=20 -rss_limit_mb=2048 \
     -max_len=12000 -print_final_stats=1 -artifact_prefix="$art/" >"$log" 2>&1 || status=FAILED
-  execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)
-  cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*')
-  ft=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*')
+  # The log may hold the fuzzer's binary inputs: grep -a, and no match is not an error.
+  execs=$(grep -ao 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1 || true)
+  cov=$(grep -ao 'cov: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*' || true)
+  ft=$(grep -ao 'ft: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*' || true)
   printf '%-20s %12s %8s %8s %s\n' "$t" "${execs:-?}" "${cov:-?}" "${ft:-?}" "$status"
   if [ "$status" != ok ]; then
     failed=1
-    grep -m1 -A25 'ERROR\|check failed\|deadly signal\|timeout' "$log" >&2 || tail -30 "$log" >&2
+    grep -a -m1 -A25 'ERROR\|check failed\|deadly signal\|timeout' "$log" >&2 || tail -30 "$log" >&2
     ls "$art" >&2
   fi
 done

@@ -35,6 +35,8 @@ void Java_MarluJNI_set_1Tovrin_1mSampleIncrement(JNIEnv*, jclass, jlong, jint);
 void Java_MarluJNI_Tovrin_1SetScale(JNIEnv*, jclass, jlong, jint);
 void Java_MarluJNI_Tovrin_1SetMerSize(JNIEnv*, jclass, jlong, jint);
 void Java_MarluJNI_Tovrin_1ReadSource_1_1SWIG_11(JNIEnv*, jclass, jlong, jstring);
+void Java_MarluJNI_Tovrin_1ReadSourceThinned_1_1SWIG_11(JNIEnv*, jclass, jlong, jstring);
+void Java_MarluJNI_Tovrin_1CompareThinned(JNIEnv*, jclass, jlong);
 void Java_MarluJNI_Tovrin_1ReadQueries_1_1SWIG_11(JNIEnv*, jclass, jlong, jstring);
 jint Java_MarluJNI_Tovrin_1GetNumQueries(JNIEnv*, jclass, jlong);
 void Java_MarluJNI_Tovrin_1Compare(JNIEnv*, jclass, jlong);
@@ -116,12 +118,31 @@ struct Plot {
 };
 
 // The operations of one cycle in call order; each leaves any exception pending in env.
+// thinned: the source is indexed thinned and compared thinned.
 using Op = std::function<void(JNIEnv*, jlong)>;
 
-std::vector<std::pair<const char*, Op>> CycleOps() {
+std::vector<std::pair<const char*, Op>> CycleOps(bool thinned = false) {
   static FakeString source, queries;
   source.mUtf = Files().mSource;
   queries.mUtf = Files().mQueries;
+  if (thinned) {
+    return {
+        {"SetParameters", [](JNIEnv* env, jlong e) {
+           Java_MarluJNI_Tovrin_1SetMerSize(env, nullptr, e, 32);
+           Java_MarluJNI_Tovrin_1SetScale(env, nullptr, e, 50);
+         }},
+        {"ReadSourceThinned", [](JNIEnv* env, jlong e) {
+           Java_MarluJNI_Tovrin_1ReadSourceThinned_1_1SWIG_11(env, nullptr, e, FakeJni::String(source));
+         }},
+        {"ReadQueries", [](JNIEnv* env, jlong e) {
+           Java_MarluJNI_Tovrin_1ReadQueries_1_1SWIG_11(env, nullptr, e, FakeJni::String(queries));
+         }},
+        {"CompareThinned", [](JNIEnv* env, jlong e) { Java_MarluJNI_Tovrin_1CompareThinned(env, nullptr, e); }},
+        {"ComputeStats", [](JNIEnv* env, jlong e) { Java_MarluJNI_Tovrin_1ComputeStats(env, nullptr, e); }},
+        {"InitPixels", [](JNIEnv* env, jlong e) { Java_MarluJNI_Tovrin_1InitPixels(env, nullptr, e); }},
+        {"InitPixels2", [](JNIEnv* env, jlong e) { Java_MarluJNI_Tovrin_1InitPixels2(env, nullptr, e); }},
+    };
+  }
   return {
       {"SetParameters", [](JNIEnv* env, jlong e) {
          Java_MarluJNI_Tovrin_1SetMerSize(env, nullptr, e, 32);
@@ -162,9 +183,9 @@ Plot ReadBack(JNIEnv* env, jlong e) {
 }
 
 // The whole cycle on engine e; no exception may be left pending.
-Plot RunCycle(jlong e) {
+Plot RunCycle(jlong e, bool thinned = false) {
   FakeJni jni;
-  for (auto& op : CycleOps()) {
+  for (auto& op : CycleOps(thinned)) {
     op.second(jni.Env(), e);
     EXPECT_EQ("", jni.mPending) << op.first;
   }
@@ -172,11 +193,11 @@ Plot RunCycle(jlong e) {
 }
 
 // new, cycle, delete.
-Plot FreshCycle() {
+Plot FreshCycle(bool thinned = false) {
   FakeJni jni;
   const jlong e = Java_MarluJNI_new_1Tovrin(jni.Env(), nullptr);
   EXPECT_NE(0, e);
-  const Plot p = RunCycle(e);
+  const Plot p = RunCycle(e, thinned);
   Java_MarluJNI_delete_1Tovrin(jni.Env(), nullptr, e);
   return p;
 }
@@ -196,11 +217,17 @@ TEST(EngineLeak, RepeatedFullCyclesLeaveTheHeapAsTheyFoundIt) {
   ASSERT_GT(first.mRev, 0);
   ASSERT_GT(first.mTable, 0);
   for (int i = 0; i < 5; ++i) FreshCycle();  // warm-up: stream buffers and the like
+  const Plot thinned = FreshCycle(true);
+  ASSERT_GT(thinned.mFwd, 0);
+  FreshCycle(true);
   const size_t before = mallinfo2().uordblks;
-  for (int i = 0; i < 300; ++i) ASSERT_EQ(first, FreshCycle()) << "cycle " << i;
+  for (int i = 0; i < 300; ++i) {
+    ASSERT_EQ(first, FreshCycle()) << "cycle " << i;
+    ASSERT_EQ(thinned, FreshCycle(true)) << "thinned cycle " << i;
+  }
   const size_t after = mallinfo2().uordblks;
 #ifndef TOVRIN_LSAN
-  // One cycle holds well over 100 KB; 300 cycles leaking anything per cycle would show.
+  // One cycle holds well over 100 KB; 600 cycles leaking anything per cycle would show.
   EXPECT_LE(after, before + 16 * 1024) << "heap in use grew from " << before << " to " << after;
 #else
   (void)before;

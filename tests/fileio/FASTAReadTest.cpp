@@ -209,6 +209,15 @@ TEST(FASTARead, LinesOfAnyLengthReadWhole)
     Sequence first;
     ASSERT_TRUE(f.Read(path, first));
     EXPECT_TRUE(Bases(first) == big);
+
+    // A '>' inside a long line, where the reader's 1 MiB block cuts the line,
+    // is a residue like any other.
+    const std::string cutAtMark = std::string(1 << 20, 'A') + ">CC";
+    WriteText(path, ">a\n" + cutAtMark + "\n>b\nG\n");
+    ASSERT_TRUE(f.Read(path, v));
+    ASSERT_EQ(v.mSeqs.size(), 2u);
+    EXPECT_TRUE(Bases(v.mSeqs[0]) == cutAtMark);
+    EXPECT_EQ(v.mSeqs[1].mName, "b");
 }
 
 // A stream buffer over a string that cannot seek, like a pipe.

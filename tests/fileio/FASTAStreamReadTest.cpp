@@ -80,6 +80,8 @@ TEST(FASTAStreamRead, Records)
          ">a\n0123456789ABCDEFGHIJ\nKLMNOP  \n>b\n" + std::string(50, 'C') + "\n", 8,
          {{"a", "", "0123456789ABCDEFGHIJKLMNOP"}, {"b", "", std::string(50, 'C')}}},
         {"a line exactly filling the buffer", ">a\n1234567\n89\n", 8, {{"a", "", "123456789"}}},
+        {"a piece of a long line that starts with '>' is not a header", ">a\n1234567>89\n>b\nC\n", 8,
+         {{"a", "", "1234567>89"}, {"b", "", "C"}}},
         {"smallest buffer", ">\nAC\nG\n", 2, {{"", "", "ACG"}}},
     };
     for (const StreamCase& c : cases) {

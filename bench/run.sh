@@ -204,7 +204,7 @@ if [ "$SCALING" = 1 ]; then
     echo "Scaling: sources of two records built from the four Klebsiella genomes (bench_make_scaling_data), query $(basename "$QUERY"); medians of $SCALING_RUNS"
     echo "  (ReadSource: wall and CPU seconds; ns/pos: per indexed position; engine: the whole engine path, CPU)"
     printf '  %-8s %10s %9s %9s %9s %9s %9s %9s %8s %8s\n' source positions "ReadSrc s" "(CPU)" "ns/pos" "(CPU)" "engine s" "ns/pos" "peak MB" "B/pos"
-    base=""; basec=""
+    base=""; basec=""; worst=""; worstm=""; lastm=""
     for m in $SCALING_MBP; do
       pos=$(driver_field "scale$m" indexed_positions)
       rs=$(phase_median "scale$m" t_read_source); rc=$(phase_median "scale$m" c_read_source); en=$(phase_median "scale$m" c_engine)
@@ -212,14 +212,17 @@ if [ "$SCALING" = 1 ]; then
       awk -v m="$m" -v p="$pos" -v rs="$rs" -v rc="$rc" -v en="$en" -v kb="$kb" -v b="$bpp" \
         'BEGIN {printf "  %-8s %10d %9.3f %9.3f %9.1f %9.1f %9.3f %9.1f %8.1f %8.2f\n", m " Mbp", p, rs, rc, rs*1e9/p, rc*1e9/p, en, en*1e9/p, kb/1024, b}'
       if [ "$m" = 5 ]; then base=$(awk -v x="$rs" -v p="$pos" 'BEGIN {print x/p}'); basec=$(awk -v x="$rc" -v p="$pos" 'BEGIN {print x/p}'); fi
-      last=$(awk -v x="$rs" -v p="$pos" 'BEGIN {print x/p}'); lastc=$(awk -v x="$rc" -v p="$pos" 'BEGIN {print x/p}'); lastm=$m
-      lastb=$bpp
+      if [ -z "${lastm:-}" ] || [ "$m" -gt "$lastm" ]; then  # the largest source
+        last=$(awk -v x="$rs" -v p="$pos" 'BEGIN {print x/p}'); lastc=$(awk -v x="$rc" -v p="$pos" 'BEGIN {print x/p}'); lastm=$m
+      fi
+      worst=$(awk -v a="${worst:-0}" -v b="$bpp" -v wm="${worstm:-}" -v m="$m" 'BEGIN {print (b > a ? b " " m : a " " wm)}')
+      worstm=${worst#* }; worst=${worst%% *}
     done
     if [ -n "$base" ]; then
       awk -v a="$base" -v b="$last" -v ac="$basec" -v bc="$lastc" -v m="$lastm" 'BEGIN {r=b/a; rc=bc/ac;
         printf "  ReadSource time per position, %s Mbp over 5 Mbp: %.2f wall, %.2f CPU  %s (target <= 1.5)\n", m, r, rc, (r <= 1.5 && rc <= 1.5 ? "met" : "MISSED")}'
     fi
-    awk -v b="$lastb" -v m="$lastm" 'BEGIN {printf "  index bytes per position at %s Mbp: %.2f  %s (target <= 16)\n", m, b, (b <= 16 ? "met" : "MISSED")}'
+    awk -v b="$worst" -v m="$worstm" 'BEGIN {printf "  index bytes per position, largest (at %s Mbp): %.2f  %s (target <= 16)\n", m, b, (b <= 16 ? "met" : "MISSED")}'
   } | tee -a "$report"
 fi
 # --- profile -------------------------------------------------------------------

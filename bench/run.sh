@@ -220,7 +220,7 @@ if [ "$SCALING" = 1 ]; then
     done
     if [ -n "$base" ]; then
       awk -v a="$base" -v b="$last" -v ac="$basec" -v bc="$lastc" -v m="$lastm" 'BEGIN {r=b/a; rc=bc/ac;
-        printf "  ReadSource time per position, %s Mbp over 5 Mbp: %.2f wall, %.2f CPU  %s (target <= 1.5)\n", m, r, rc, (r <= 1.5 && rc <= 1.5 ? "met" : "MISSED")}'
+        printf "  ReadSource time per position, %s Mbp over 5 Mbp: CPU %.2f %s, wall %.2f %s (target <= 1.5)\n", m, rc, (rc <= 1.5 ? "met" : "MISSED"), r, (r <= 1.5 ? "met" : "MISSED")}'
     fi
     awk -v b="$worst" -v m="$worstm" 'BEGIN {printf "  index bytes per position, largest (at %s Mbp): %.2f  %s (target <= 16)\n", m, b, (b <= 16 ? "met" : "MISSED")}'
   } | tee -a "$report"

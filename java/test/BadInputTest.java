@@ -116,6 +116,15 @@ class BadInputTest {
     }
     files.add(new BadFile("a single 10,000,000-base line", longLine, 1, 10_000_000));
 
+    Path longHeader = dir.resolve("long-header.fa");
+    try (OutputStream o = Files.newOutputStream(longHeader)) {
+      o.write(('>' + "h".repeat(1_000_000) + " description\n").getBytes(StandardCharsets.US_ASCII));
+      o.write((s2 + "\n").getBytes(StandardCharsets.US_ASCII));
+    }
+    files.add(new BadFile("a 1,000,000-character header line", longHeader, 1, 900));
+
+    add("1,000,000 empty lines", "\n".repeat(1_000_000).getBytes(StandardCharsets.US_ASCII), 0, 0);
+
     files.add(new BadFile("missing file", dir.resolve("no-such-file.fa"), 0, 0));
     files.add(new BadFile("empty path", Path.of(""), 0, 0));
     files.add(new BadFile("a directory", dir, 0, 0));

@@ -194,8 +194,11 @@ bool Sequence3Bit::GetNextRead(std::istream& in, char* buf, int bufSize) {
             if (partial) SkipRestOfLine(in);
             const size_t len = std::strlen(buf);
             if (len > 0 && long(len) < Stored(in, got, partial)) return false;
-        } else if (!AppendPlainLine(*this, in, buf, bufSize, partial, got)) {
-            return false;
+        } else {
+            if (!AppendPlainLine(*this, in, buf, bufSize, partial, got)) return false;
+            // After a line longer than the buffer, buf holds the line's last piece,
+            // which is bases even when it starts with '>': it must not end the read.
+            if (partial && buf[0] == '>') buf[0] = 0;
         }
         if (StreamDone(in) || buf[0] == '>') break;
     }

@@ -1,6 +1,5 @@
 // Faults found by fuzzing the packed streaming reader (fuzz/packed_stream.cpp),
 // kept as tests: each input is the smallest one that showed the fault.
-// Disabled until Sequence3Bit::GetNextRead is mended (it still fails them).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -36,7 +35,7 @@ std::vector<Read> ReadAll(const std::string& text, int bufSize) {
 
 // A sequence line longer than the buffer whose last piece starts with '>' is
 // still one sequence line: its rest is bases, not the header of a new read.
-TEST(StreamRegression, DISABLED_LongLineWhoseLastPieceStartsWithGreaterThanIsNoHeader) {
+TEST(StreamRegression, LongLineWhoseLastPieceStartsWithGreaterThanIsNoHeader) {
     // Buffer of 8: "ACGTACG" fills the first piece, ">b" is the line's rest.
     const std::vector<Read> reads = ReadAll(">a\nACGTACG>b\n>c\nTT\n", 8);
     ASSERT_EQ(2u, reads.size());
@@ -49,7 +48,7 @@ TEST(StreamRegression, DISABLED_LongLineWhoseLastPieceStartsWithGreaterThanIsNoH
 
 // The same through the source index, whose line buffer (gseqbuf2) holds
 // 499999 characters: the second record indexed must be the file's second one.
-TEST(StreamRegression, DISABLED_SourceLoadKeepsTheSecondRecordAfterALongLine) {
+TEST(StreamRegression, SourceLoadKeepsTheSecondRecordAfterALongLine) {
     std::string line(499999, 'A');
     line += ">phantom";
     std::istringstream in(">first\n" + line + "\n>second\nACGTACGTACGT\n");

@@ -12,7 +12,6 @@ import java.util.Random;
 import java.util.stream.Stream;
 import org.junit.jupiter.api.AfterAll;
 import org.junit.jupiter.api.BeforeAll;
-import org.junit.jupiter.api.Disabled;
 import org.junit.jupiter.api.DynamicTest;
 import org.junit.jupiter.api.Tag;
 import org.junit.jupiter.api.Test;
@@ -530,7 +529,6 @@ class BadInputTest {
    * must be the file's second record.
    */
   @Test
-  @Disabled("Sequence3Bit::GetNextRead takes the line's last piece for a header")
   void longSourceLineWhoseLastPieceStartsWithGreaterThan() throws IOException {
     Path f = dir.resolve("long-line-gt.fa");
     String s2 = TinyPlot.randomBases(2, 900);

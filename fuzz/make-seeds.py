@@ -74,6 +74,9 @@ seeds = {
     "qual_readx": quals,
     "qual_read0": quals,
     "repeat_mers": {"table": bytes([31, 3]) + mer_table(mito)},
+    # k, scale, step, mode, then source FASTA, "\n==\n", query FASTA
+    "engine_cycle": {"contigs": bytes([11, 42, 3, 0]) + contigs + b"\n==\n" + contigs[200:1500],
+                     "mito": bytes([31, 10, 0, 1]) + mito + b"\n==\n" + mito[:1200]},
     "ws_string": {"headers": headers, "numbers": numbers},
     "next_double": {"numbers": numbers, "floats": b"-12.5 2.5e-3 1.e5 1.5.3 3e x 10\n" + headers},
     "split": {"comma": b"\x01," + headers.replace(b" ", b","), "blank": b"\x01 " + numbers},

@@ -8,9 +8,6 @@ namespace {
 
 using HitList = MerSearchResultVec<SingleSourceMerLocation>;
 
-// Sampled positions whose table slots are requested before their lookup.
-const size_t kPrefetchAhead = 16;
-
 // Keeps the first hit of every run of consecutive hits with the same location
 // word (position and reverse flag); returns how many were dropped. One pass,
 // the same result as erasing each repeat in place.
@@ -26,56 +23,91 @@ int RemoveRedundant(HitList& hits) {
   return removed;
 }
 
-// The 64-bit value of the k-mer at successive query positions, rolled one base
-// at a time: what Mer(query, pos).Value() gives (base i in bits 2i and 2i+1,
-// code (c >> 1) & 3 for every character), without rebuilding it from k characters.
-class RollingValue {
-public:
-  RollingValue(const Sequence& query, size_t pos, int k)
-      : mBases(query.mBases.data()), mNext(pos + static_cast<size_t>(k)), mTop(2 * (k - 1)), mValue(0) {
-    for (int i = 0; i < k; ++i) mValue |= Code(mBases[pos + static_cast<size_t>(i)]) << (2 * i);
-  }
-  uint64_t Value() const { return mValue; }
-  // Moves to the next position; its k-mer must lie inside the query.
-  void Advance() { mValue = (mValue >> 2) | (Code(mBases[mNext++]) << mTop); }
-
-private:
-  static uint64_t Code(char c) { return (static_cast<unsigned char>(c) >> 1) & 3u; }
-  const char* mBases;
-  size_t mNext;  // the character that enters on the next Advance
-  int mTop;      // bit of the last base
-  uint64_t mValue;
-};
-
 void ReportProgress(size_t pos) {
   if ((pos + 1) % 100000 == 0) std::cout << static_cast<int>(pos) << " query bases searched." << std::endl;
 }
 
-// Positions whose thinned k-mer is looked at this far ahead of the lookups, to
-// fetch the table slots of the ones that pass (about one in eleven) in time.
-const size_t kThinnedLead = 96;
+// Looked-up positions whose table slots are requested before their lookup.
+const size_t kLookupsAhead = 16;
 
-}  // namespace
-
-// Every step-th position below end. The positions are known ahead, so the table
-// slots of each lookup are requested kPrefetchAhead lookups early: the lookups
-// otherwise wait on memory.
-void Tovrin::CompareSampledQuery(const Sequence& query, size_t end, size_t step,
-                                 MerSearchResultVec<SingleSourceMerLocation>& fwd,
-                                 MerSearchResultVec<SingleSourceMerLocation>& rev) {
-  const size_t ahead = kPrefetchAhead * step;
-  for (size_t p = 0; p < end && p < ahead; p += step) mSourceIndex.PrefetchMer(query, static_cast<int>(p));
-  for (size_t pos = 0; pos < end; pos += step) {
-    if (pos + ahead < end) mSourceIndex.PrefetchMer(query, static_cast<int>(pos + ahead));
-    ReportProgress(pos);
-    mSourceIndex.FindMerLocations(query, static_cast<int>(pos), fwd);
-    mSourceIndex.FindRevMerLocations(query, static_cast<int>(pos), rev);
+// Looks up, in increasing order, the query positions below end that visit(pos,
+// value) accepts; visit sees every position. The forward value and the value of
+// the reverse complement are rolled together one base at a time, exactly as
+// Mer(query, pos) packs them (code (c >> 1) & 3 for every character, N and all;
+// the complement of a code is code ^ 2), so no k-mer is rebuilt from k
+// characters. Accepted positions wait in a small ring while their slots are
+// fetched: the lookups otherwise wait on memory. k is 1..32; end + k - 1 bases
+// lie inside the query.
+template <class Visit>
+void LookupRolled(const SourceMerIndex& index, const Sequence& query, size_t end, int k, Visit visit,
+                  HitList& fwd, HitList& rev) {
+  struct Pending {
+    uint64_t mFwd;
+    uint64_t mRev;
+    int mPos;
+  };
+  Pending ring[kLookupsAhead];
+  size_t head = 0, pending = 0;
+  const char* bases = query.mBases.data();
+  const uint64_t mask = Mer::Mask();
+  const int top = 2 * (k - 1);
+  const size_t basesRead = end + static_cast<size_t>(k) - 1;
+  uint64_t f = 0, r = 0;
+  for (size_t i = 0; i < basesRead; ++i) {
+    const uint64_t code = (static_cast<unsigned char>(bases[i]) >> 1) & 3u;
+    f = (f >> 2) | (code << top);
+    r = ((r << 2) | (code ^ 2u)) & mask;
+    if (i + 1 < static_cast<size_t>(k)) continue;
+    const size_t pos = i + 1 - static_cast<size_t>(k);
+    if (!visit(pos, f)) continue;
+    if (pending == kLookupsAhead) {
+      const Pending& p = ring[head];
+      index.FindValueLocations(p.mFwd, p.mPos, 0, fwd);
+      index.FindValueLocations(p.mRev, p.mPos, 0x80000000u, rev);
+      head = (head + 1) % kLookupsAhead;
+      --pending;
+    }
+    index.PrefetchValue(f);
+    index.PrefetchValue(r);
+    ring[(head + pending) % kLookupsAhead] = Pending{f, r, static_cast<int>(pos)};
+    ++pending;
+  }
+  for (; pending > 0; --pending, head = (head + 1) % kLookupsAhead) {
+    const Pending& p = ring[head];
+    index.FindValueLocations(p.mFwd, p.mPos, 0, fwd);
+    index.FindValueLocations(p.mRev, p.mPos, 0x80000000u, rev);
   }
 }
 
-// Every position below end whose k-mer value passes the thinning test. The value
-// is rolled along the query; a second rolling value kThinnedLead positions ahead
-// prefetches the slots of the positions that will pass.
+}  // namespace
+
+// Every step-th position below end.
+void Tovrin::CompareSampledQuery(const Sequence& query, size_t end, size_t step,
+                                 MerSearchResultVec<SingleSourceMerLocation>& fwd,
+                                 MerSearchResultVec<SingleSourceMerLocation>& rev) {
+  if (end == 0) return;
+  const int k = Mer::mMerSize;
+  if (k < 1 || k > 32) {  // no k-mer of such a length is ever found
+    for (size_t pos = 0; pos < end; pos += step) ReportProgress(pos);
+    return;
+  }
+  size_t untilNext = 0;  // positions to the next sampled one
+  LookupRolled(
+      mSourceIndex, query, end, k,
+      [&](size_t pos, uint64_t) {
+        if (untilNext != 0) {
+          --untilNext;
+          return false;
+        }
+        untilNext = step - 1;
+        ReportProgress(pos);
+        return true;
+      },
+      fwd, rev);
+}
+
+// Every position below end whose k-mer value passes the thinning test, which
+// is taken once per position on the rolled value.
 void Tovrin::CompareThinnedQuery(const Sequence& query, size_t end,
                                  MerSearchResultVec<SingleSourceMerLocation>& fwd,
                                  MerSearchResultVec<SingleSourceMerLocation>& rev) {
@@ -90,22 +122,14 @@ void Tovrin::CompareThinnedQuery(const Sequence& query, size_t end,
     }
     return;
   }
-  RollingValue here(query, 0, k);
-  const bool leading = kThinnedLead < end;
-  RollingValue lead(query, leading ? kThinnedLead : 0, k);
-  for (size_t pos = 0; pos < end; ++pos) {
-    const size_t next = pos + kThinnedLead;
-    if (leading && next < end) {
-      if (lead.Value() % mThinModulus == mThinRemainder) mSourceIndex.PrefetchMer(query, static_cast<int>(next));
-      if (next + 1 < end) lead.Advance();
-    }
-    ReportProgress(pos);
-    if (here.Value() % mThinModulus == mThinRemainder) {
-      mSourceIndex.FindMerLocations(query, static_cast<int>(pos), fwd);
-      mSourceIndex.FindRevMerLocations(query, static_cast<int>(pos), rev);
-    }
-    if (pos + 1 < end) here.Advance();
-  }
+  const uint64_t modulus = mThinModulus, remainder = mThinRemainder;
+  LookupRolled(
+      mSourceIndex, query, end, k,
+      [&](size_t pos, uint64_t value) {
+        ReportProgress(pos);
+        return value % modulus == remainder;
+      },
+      fwd, rev);
 }
 
 void Tovrin::Compare() { CompareQueries(false); }

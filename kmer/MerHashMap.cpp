@@ -176,7 +176,7 @@ void MerHashMap<HashF, Location>::AddToHashMapThinned(std::istream& in, int firs
 }
 
 template <class HashF, class Location>
-void MerHashMap<HashF, Location>::AppendHits(uint64_t key, int pos, uint32_t revBit,
+void MerHashMap<HashF, Location>::FindValueLocations(uint64_t key, int pos, uint32_t revBit,
                                              MerSearchResultVec<Location>& out) const {
     uint32_t count = 0;
     const uint32_t* locs = mMap.Find(key, count);
@@ -209,7 +209,7 @@ void MerHashMap<HashF, Location>::FindMerLocations(const Sequence& query, int po
                                                    MerSearchResultVec<Location>& out) const {
     if (!QueryMerFits(query, pos)) return;
     const Mer mer(query, pos);
-    AppendHits(mer.Value(), pos, 0, out);
+    FindValueLocations(mer.Value(), pos, 0, out);
 }
 
 template <class HashF, class Location>
@@ -218,7 +218,7 @@ void MerHashMap<HashF, Location>::FindRevMerLocations(const Sequence& query, int
     if (!QueryMerFits(query, pos)) return;
     Mer mer(query, pos);
     mer.ReverseComplement();
-    AppendHits(mer.Value(), pos, 0x80000000u, out);
+    FindValueLocations(mer.Value(), pos, 0x80000000u, out);
 }
 
 template <class HashF, class Location>

@@ -96,6 +96,14 @@ public:
     // loop can prefetch a few positions ahead. Has no other effect.
     void PrefetchMer(const Sequence& query, int pos) const;
 
+    // The same lookups by k-mer value, for callers that roll the value along a
+    // query: value is what Mer::Value gives (bits above base k-1 clear), already
+    // reverse-complemented for a reverse lookup. Appends one hit per stored
+    // location, mPos | revBit as the location word, pos as mQueryPos.
+    void FindValueLocations(uint64_t value, int pos, uint32_t revBit, MerSearchResultVec<Location>& out) const;
+    // Starts fetching what FindValueLocations(value, ...) will read.
+    void PrefetchValue(uint64_t value) const { mMap.Prefetch(value); }
+
     // The stored locations of mer (empty when absent).
     MerLocationVecT<Location> GetLocations(const Mer& mer) const;
 
@@ -111,7 +119,6 @@ private:
     static size_t CountThinned(const Sequence3Bit& read, unsigned long long mod, unsigned long long rem);
     void IndexSampled(const Sequence3Bit& read, int step);
     void IndexThinned(const Sequence3Bit& read, unsigned long long mod, unsigned long long rem);
-    void AppendHits(uint64_t key, int pos, uint32_t revBit, MerSearchResultVec<Location>& out) const;
 };
 
 using SourceMerIndex = MerHashMap<MerHashF, SingleSourceMerLocation>;

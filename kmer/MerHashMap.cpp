@@ -17,7 +17,7 @@ constexpr long long kMaxEmptySlots = 1 << 20;
 // that the home slots of a whole batch are being fetched from memory together.
 class BatchAdder {
 public:
-    BatchAdder(MerLocationTable& table, int maxLocations) : mTable(table), mMax(maxLocations) {}
+    BatchAdder(MerSortedIndex& table, int maxLocations) : mTable(table), mMax(maxLocations) {}
     ~BatchAdder() { Flush(); }
     void Add(uint64_t key, int pos) {
         mKeys[mN] = key;
@@ -32,7 +32,7 @@ public:
 
 private:
     static constexpr int kBatch = 16;
-    MerLocationTable& mTable;
+    MerSortedIndex& mTable;
     int mMax;
     int mN = 0;
     uint64_t mKeys[kBatch];
@@ -90,14 +90,14 @@ void MerHashMap<HashF, Location>::IndexThinned(const Sequence3Bit& read, unsigne
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::AddToHashMapSampled(const Sequence3Bit& read, int /*readIdx*/, int step) {
-    mMap.Reserve(mMap.Size() + CountSampled(read, step));
+    mMap.Reserve(CountSampled(read, step));
     IndexSampled(read, step);
 }
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::AddToHashMapThinned(const Sequence3Bit& read, int /*readIdx*/,
                                                       unsigned long long mod, unsigned long long rem) {
-    mMap.Reserve(mMap.Size() + CountThinned(read, mod, rem));
+    mMap.Reserve(CountThinned(read, mod, rem));
     IndexThinned(read, mod, rem);
 }
 
@@ -118,8 +118,8 @@ void MerHashMap<HashF, Location>::ScanToReadNumber(std::istream& in, int n, char
 }
 
 template <class HashF, class Location>
-template <class Count, class Index>
-void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int last, Count count, Index index) {
+void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int last,
+                                             const MerSortedIndex::Select& select) {
     ScanToReadNumber(in, first, gseqbuf2, kSeqBuf2Size);
     // No header found (the stream has fewer records, or none): the read gets an
     // empty header rather than a name made from whatever line came last.
@@ -128,7 +128,7 @@ void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int la
     if (n < 1) n = 1;  // the first read is always attempted
     const size_t s = mReads.mSeqs.size();
 
-    // Read every record first, so that the table is sized once for all of them.
+    // Read every record first, so that the index is built once for all of them.
     long long i = 0;
     do {
         mReads.mSeqs.emplace_back();
@@ -141,55 +141,65 @@ void MerHashMap<HashF, Location>::StreamLoad(std::istream& in, int first, int la
     const long long read = i;
     if (n - read <= kMaxEmptySlots) mReads.mSeqs.resize(s + size_t(n));
 
-    // Room for every position to be added, as if each k-mer were new.
-    size_t positions = 0;
-    for (i = 0; i < read; ++i) positions += count(mReads.mSeqs[s + size_t(i)]);
-    mMap.Reserve(mMap.Size() + positions);
-
-    long long bases = 0, nextReport = 5000;
+    // A progress line for read 5000, 10000, ...: the bases up to that read and
+    // the distinct k-mers of the reads before it.
+    std::vector<size_t> reportAt, distinctAt;
+    std::vector<long long> basesAt;
+    long long bases = 0;
     for (i = 0; i < read; ++i) {
-        const Sequence3Bit& r = mReads.mSeqs[s + size_t(i)];
-        bases += r.mBaseSize;
-        if (i == nextReport) {
-            const size_t buckets = mMap.BucketCount(), size = mMap.Size();
-            std::cout << "\t" << i << " reads (" << bases << " bases) added.  Hash buckets: " << buckets;
-            std::cout << "  HashSize =" << size << " LoadFactor=" << float(size) / float(buckets) << std::endl;
-            nextReport += 5000;
+        bases += mReads.mSeqs[s + size_t(i)].mBaseSize;
+        if (i > 0 && i % 5000 == 0) {
+            reportAt.push_back(size_t(i));
+            basesAt.push_back(bases);
         }
-        index(r, int(i));
+    }
+    mMap.Build(mReads.mSeqs.data() + s, size_t(read), select, mMaxLocations, reportAt, distinctAt);
+    const size_t buckets = mMap.BucketCount();
+    for (size_t j = 0; j < reportAt.size(); ++j) {
+        std::cout << "\t" << reportAt[j] << " reads (" << basesAt[j] << " bases) added.  Hash buckets: " << buckets;
+        std::cout << "  HashSize =" << distinctAt[j] << " LoadFactor=" << float(distinctAt[j]) / float(buckets)
+                  << std::endl;
     }
 }
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::AddToHashMapSampled(std::istream& in, int first, int last, int step) {
-    StreamLoad(
-        in, first, last, [&](const Sequence3Bit& r) { return CountSampled(r, step); },
-        [&](const Sequence3Bit& r, int) { IndexSampled(r, step); });
+    StreamLoad(in, first, last, MerSortedIndex::Select{false, step, 0, 0});
 }
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::AddToHashMapThinned(std::istream& in, int first, int last,
                                                       unsigned long long mod, unsigned long long rem) {
-    StreamLoad(
-        in, first, last, [&](const Sequence3Bit& r) { return CountThinned(r, mod, rem); },
-        [&](const Sequence3Bit& r, int) { IndexThinned(r, mod, rem); });
+    StreamLoad(in, first, last, MerSortedIndex::Select{true, 0, mod, rem});
 }
 
 template <class HashF, class Location>
 void MerHashMap<HashF, Location>::FindValueLocations(uint64_t key, int pos, uint32_t revBit,
-                                             MerSearchResultVec<Location>& out) const {
-    uint32_t count = 0;
-    const uint32_t* locs = mMap.Find(key, count);
+                                                     MerSearchResultVec<Location>& out) const {
+    const MerSortedIndex::Entry *begin, *end;
+    mMap.BucketRange(key, begin, end);
+    uint32_t sorted = 0;
+    for (const MerSortedIndex::Entry* e = begin; e != end; ++e) sorted += MerSortedIndex::Holds(*e, key);
+    uint32_t added = 0;
+    const uint32_t* more = mMap.mAdded.Size() ? mMap.mAdded.Find(key, added) : nullptr;
+    const uint32_t count = sorted + added;
     if (count == 0) return;
     const size_t old = out.size();
     out.resize(old + count);
     MerSearchResult<Location>* hit = out.data() + old;
-    for (uint32_t j = 0; j < count; ++j) {
-        hit[j].mLocation = Location::FromWord(locs[j] | revBit);
-        hit[j].mQueryPos = pos;
-        hit[j].mCount = int(count);
-        hit[j].mReserved = 0;
-    }
+    auto put = [&](uint32_t loc) {
+        hit->mLocation = Location::FromWord(loc | revBit);
+        hit->mQueryPos = pos;
+        hit->mCount = int(count);
+        hit->mReserved = 0;
+        ++hit;
+    };
+    for (const MerSortedIndex::Entry* e = begin; sorted != 0; ++e)
+        if (MerSortedIndex::Holds(*e, key)) {
+            put(e->mLoc);
+            --sorted;
+        }
+    for (uint32_t j = 0; j < added; ++j) put(more[j]);
 }
 
 namespace {
@@ -232,11 +242,11 @@ void MerHashMap<HashF, Location>::PrefetchMer(const Sequence& query, int pos) co
 
 template <class HashF, class Location>
 MerLocationVecT<Location> MerHashMap<HashF, Location>::GetLocations(const Mer& mer) const {
-    uint32_t count = 0;
-    const uint32_t* locs = mMap.Find(mer.Value(), count);
+    MerSearchResultVec<Location> hits;
+    FindValueLocations(mer.Value(), 0, 0, hits);
     MerLocationVecT<Location> out;
-    out.reserve(count);
-    for (uint32_t j = 0; j < count; ++j) out.push_back(Location::FromWord(locs[j]));
+    out.reserve(hits.size());
+    for (const MerSearchResult<Location>& h : hits) out.push_back(h.mLocation);
     return out;
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "kmer/Mer.h"
-#include "kmer/MerLocationTable.h"
+#include "kmer/MerSortedIndex.h"
 #include "kmer/Sequence3Bit.h"
 #include "text/Globals.h"
 
@@ -50,12 +50,12 @@ struct MerSearchResult {
 template <class L>
 using MerSearchResultVec = std::vector<MerSearchResult<L>>;
 
-// The index. HashF names the k-mer hash of the index's type; the table itself
-// spreads keys with a 64-bit mixer of the k-mer value (MerLocationTable.h).
+// The index. HashF names the k-mer hash of the index's type; the store itself
+// spreads keys with a 64-bit mixer of the k-mer value (MerSortedIndex.h).
 template <class HashF, class Location>
 class MerHashMap {
 public:
-    MerLocationTable mMap;          // k-mer value -> locations, stored order kept
+    MerSortedIndex mMap;            // k-mer value -> locations, stored order kept
     Sequence3BitVector mReads;      // the loaded reads, packed, in load order
     std::vector<std::string> mReadNames;  // mName of each loaded read
     std::vector<int> mReadSizes;          // mBaseSize of each loaded read
@@ -101,19 +101,21 @@ public:
     // reverse-complemented for a reverse lookup. Appends one hit per stored
     // location, mPos | revBit as the location word, pos as mQueryPos.
     void FindValueLocations(uint64_t value, int pos, uint32_t revBit, MerSearchResultVec<Location>& out) const;
-    // Starts fetching what FindValueLocations(value, ...) will read.
+    // Starts fetching what FindValueLocations(value, ...) will read: first the
+    // slot that locates value's locations, then (once that slot has arrived,
+    // a few lookups later) the locations themselves.
     void PrefetchValue(uint64_t value) const { mMap.Prefetch(value); }
+    void PrefetchValueLocations(uint64_t value) const { mMap.PrefetchEntries(value); }
 
     // The stored locations of mer (empty when absent).
     MerLocationVecT<Location> GetLocations(const Mer& mer) const;
 
-    // Bytes held by the index: table, lists and packed reads.
+    // Bytes held by the index: entries, directory, added table and packed reads.
     size_t MemoryBytes() const;
 
 private:
-    // Reads the records, reserves room for all their positions, then indexes them.
-    template <class Count, class Index>
-    void StreamLoad(std::istream& in, int first, int last, Count count, Index index);
+    // Reads the records, then indexes them all in one build of mMap.
+    void StreamLoad(std::istream& in, int first, int last, const MerSortedIndex::Select& select);
     // Positions a read would add (an upper bound on its new k-mers), and the indexing itself.
     static size_t CountSampled(const Sequence3Bit& read, int step);
     static size_t CountThinned(const Sequence3Bit& read, unsigned long long mod, unsigned long long rem);

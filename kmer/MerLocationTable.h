@@ -38,6 +38,21 @@ public:
     // Bytes held by the table, its lists and pool (capacities).
     size_t MemoryBytes() const;
 
+    // Calls visit(key, locations, count) for every key, locations in stored order.
+    template <class Visit>
+    void ForEach(Visit visit) const {
+        for (const Slot& s : mSlots) {
+            if (s.mValue == kEmpty) continue;
+            const uint64_t key = (uint64_t(s.mKeyHigh) << 32) | s.mKeyLow;
+            if (!(s.mValue & kListBit)) {
+                visit(key, &s.mValue, uint32_t(1));
+            } else {
+                const ListHead& h = mLists[s.mValue & ~kListBit];
+                visit(key, mPool.data() + h.mOffset, h.mCount);
+            }
+        }
+    }
+
 private:
     struct Slot {
         uint32_t mKeyLow;

@@ -35,8 +35,8 @@ const size_t kLookupsAhead = 16;
 // the reverse complement are rolled together one base at a time, exactly as
 // Mer(query, pos) packs them (code (c >> 1) & 3 for every character, N and all;
 // the complement of a code is code ^ 2), so no k-mer is rebuilt from k
-// characters. Accepted positions wait in a small ring while their slots are
-// fetched: the lookups otherwise wait on memory. k is 1..32; end + k - 1 bases
+// characters. Accepted positions wait in a small ring while what their lookups
+// read is fetched: the lookups otherwise wait on memory. k is 1..32; end + k - 1 bases
 // lie inside the query.
 template <class Visit>
 void LookupRolled(const SourceMerIndex& index, const Sequence& query, size_t end, int k, Visit visit,
@@ -71,6 +71,13 @@ void LookupRolled(const SourceMerIndex& index, const Sequence& query, size_t end
     index.PrefetchValue(r);
     ring[(head + pending) % kLookupsAhead] = Pending{f, r, static_cast<int>(pos)};
     ++pending;
+    // Half-way through the ring the slots requested above have arrived: fetch
+    // what they point to.
+    if (pending > kLookupsAhead / 2) {
+      const Pending& p = ring[(head + pending - 1 - kLookupsAhead / 2) % kLookupsAhead];
+      index.PrefetchValueLocations(p.mFwd);
+      index.PrefetchValueLocations(p.mRev);
+    }
   }
   for (; pending > 0; --pending, head = (head + 1) % kLookupsAhead) {
     const Pending& p = ring[head];

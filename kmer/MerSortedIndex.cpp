@@ -13,8 +13,10 @@ static_assert(sizeof(MerSortedIndex::Entry) == 12, "entries are packed in 12 byt
 
 namespace {
 
-constexpr int kPartBits = 8;
-constexpr size_t kParts = size_t(1) << kPartBits;
+// Partitions: the top 8 to 12 bits of the bucket, so that a partition of a
+// large load still sorts within the caches. Counted at the finest size.
+constexpr int kMinPartBits = 8;
+constexpr int kMaxPartBits = 12;
 // Set on the entries of the load being built until they are settled.
 constexpr uint32_t kNew = 0x80000000u;
 // Buckets up to this size are searched pairwise; larger ones through a map.
@@ -23,7 +25,7 @@ constexpr size_t kSmallBucket = 16;
 using Entry = MerSortedIndex::Entry;
 
 inline uint64_t KeyOf(const Entry& e) { return (uint64_t(e.mKeyHigh) << 32) | e.mKeyLow; }
-inline size_t PartOf(uint64_t key) { return size_t(MerSortedIndex::Mix(key) >> (64 - kPartBits)); }
+inline size_t PartOf(uint64_t key, int partBits) { return size_t(MerSortedIndex::Mix(key) >> (64 - partBits)); }
 
 // Calls visit(read number, value, pos) for the selected positions of reads[0..n),
 // in read order and increasing position: starts 0 .. mBaseSize - k - 1, k-mers
@@ -102,44 +104,49 @@ void MerSortedIndex::Build(const Sequence3Bit* reads, size_t n, const Select& se
 
     // Pass 1: entries per partition, in the order they will be laid down:
     // the sorted ones, the added ones, then the load's.
-    std::vector<size_t> start(kParts + 1, 0);
-    for (const Entry& e : mEntries) ++start[PartOf(KeyOf(e)) + 1];
-    mAdded.ForEach([&](uint64_t key, const uint32_t*, uint32_t count) { start[PartOf(key) + 1] += count; });
-    ForEachSelected(reads, n, select, [&](size_t, uint64_t v, uint32_t) { ++start[PartOf(v) + 1]; });
-    for (size_t p = 0; p < kParts; ++p) start[p + 1] += start[p];
-    const size_t total = start[kParts];
+    std::vector<size_t> fine((size_t(1) << kMaxPartBits) + 1, 0);
+    for (const Entry& e : mEntries) ++fine[PartOf(KeyOf(e), kMaxPartBits)];
+    mAdded.ForEach([&](uint64_t key, const uint32_t*, uint32_t count) { fine[PartOf(key, kMaxPartBits)] += count; });
+    ForEachSelected(reads, n, select, [&](size_t, uint64_t v, uint32_t) { ++fine[PartOf(v, kMaxPartBits)]; });
+    size_t total = 0;
+    for (size_t c : fine) total += c;
     if (total == mEntries.size()) return;  // nothing added, nothing loaded
     if (total >= UINT32_MAX) throw std::bad_alloc();
 
-    // Pass 2: every entry into its partition, stably.
+    // About 2.5 to 5 entries per bucket; partitions of up to about 2^14 buckets.
+    int bits = kMinPartBits;
+    while (bits < 31 && (size_t(1) << (bits + 1)) * 5 / 2 <= total) ++bits;
+    const int shift = 64 - bits;
+    const int partBits = std::min(kMaxPartBits, std::max(kMinPartBits, bits - 14));
+    const size_t parts = size_t(1) << partBits;
+    const size_t perPart = size_t(1) << (bits - partBits);
+    std::vector<size_t> start(parts + 1, 0);
+    for (size_t f = 0; f < fine.size() - 1; ++f) start[(f >> (kMaxPartBits - partBits)) + 1] += fine[f];
+    for (size_t p = 0; p < parts; ++p) start[p + 1] += start[p];
+
+    // Pass 2: every entry into its partition, stably, in the order of pass 1.
     std::vector<Entry> ent(total);
     {
         std::vector<size_t> fill(start.begin(), start.end() - 1);
-        for (const Entry& e : mEntries) ent[fill[PartOf(KeyOf(e))]++] = e;
+        for (const Entry& e : mEntries) ent[fill[PartOf(KeyOf(e), partBits)]++] = e;
         mAdded.ForEach([&](uint64_t key, const uint32_t* locs, uint32_t count) {
-            size_t& f = fill[PartOf(key)];
+            size_t& f = fill[PartOf(key, partBits)];
             for (uint32_t j = 0; j < count; ++j) ent[f++] = Entry{uint32_t(key), uint32_t(key >> 32), locs[j]};
         });
         ForEachSelected(reads, n, select, [&](size_t, uint64_t v, uint32_t pos) {
-            ent[fill[PartOf(v)]++] = Entry{uint32_t(v), uint32_t(v >> 32), pos | kNew};
+            ent[fill[PartOf(v, partBits)]++] = Entry{uint32_t(v), uint32_t(v >> 32), pos | kNew};
         });
     }
     std::vector<Entry>().swap(mEntries);
     mAdded = MerLocationTable();
     mAddedOnly = 0;
-
-    // About 2.5 to 5 entries per bucket.
-    int bits = kPartBits;
-    while (bits < 31 && (size_t(1) << (bits + 1)) * 5 / 2 <= total) ++bits;
-    const int shift = 64 - bits;
-    const size_t perPart = size_t(1) << (bits - kPartBits);
     std::vector<uint32_t> dir((size_t(1) << bits) + 1);
 
     // Pass 3: each partition sorted by bucket through one buffer, then laid
     // back bucket by bucket; a capped load drops the locations of its own
     // beyond maxLocations per key.
     size_t most = 0;
-    for (size_t p = 0; p < kParts; ++p) most = std::max(most, start[p + 1] - start[p]);
+    for (size_t p = 0; p < parts; ++p) most = std::max(most, start[p + 1] - start[p]);
     std::vector<Entry> tmp(most);
     std::vector<size_t> cursor(perPart);
     std::vector<uint64_t> scratch;
@@ -147,7 +154,7 @@ void MerSortedIndex::Build(const Sequence3Bit* reads, size_t n, const Select& se
     const bool capped = maxLocations != INT_MAX;
     const uint32_t clear = reportAt.empty() ? ~kNew : ~uint32_t(0);
     size_t out = 0, distinct = 0;
-    for (size_t p = 0; p < kParts; ++p) {
+    for (size_t p = 0; p < parts; ++p) {
         const size_t a = start[p], e = start[p + 1];
         std::fill(cursor.begin(), cursor.end(), 0);
         for (size_t j = a; j < e; ++j) ++cursor[(Mix(KeyOf(ent[j])) >> shift) & (perPart - 1)];

@@ -107,7 +107,13 @@ void MerSortedIndex::Build(const Sequence3Bit* reads, size_t n, const Select& se
     std::vector<size_t> fine((size_t(1) << kMaxPartBits) + 1, 0);
     for (const Entry& e : mEntries) ++fine[PartOf(KeyOf(e), kMaxPartBits)];
     mAdded.ForEach([&](uint64_t key, const uint32_t*, uint32_t count) { fine[PartOf(key, kMaxPartBits)] += count; });
-    ForEachSelected(reads, n, select, [&](size_t, uint64_t v, uint32_t) { ++fine[PartOf(v, kMaxPartBits)]; });
+    // A thinned load keeps its few selected positions (about one in mod) from
+    // this pass, so that the modulus is taken once per position.
+    std::vector<Entry> fresh;
+    ForEachSelected(reads, n, select, [&](size_t, uint64_t v, uint32_t pos) {
+        ++fine[PartOf(v, kMaxPartBits)];
+        if (select.mThinned) fresh.push_back(Entry{uint32_t(v), uint32_t(v >> 32), pos | kNew});
+    });
     size_t total = 0;
     for (size_t c : fine) total += c;
     if (total == mEntries.size()) return;  // nothing added, nothing loaded
@@ -133,10 +139,15 @@ void MerSortedIndex::Build(const Sequence3Bit* reads, size_t n, const Select& se
             size_t& f = fill[PartOf(key, partBits)];
             for (uint32_t j = 0; j < count; ++j) ent[f++] = Entry{uint32_t(key), uint32_t(key >> 32), locs[j]};
         });
-        ForEachSelected(reads, n, select, [&](size_t, uint64_t v, uint32_t pos) {
-            ent[fill[PartOf(v, partBits)]++] = Entry{uint32_t(v), uint32_t(v >> 32), pos | kNew};
-        });
+        if (select.mThinned) {
+            for (const Entry& e : fresh) ent[fill[PartOf(KeyOf(e), partBits)]++] = e;
+        } else {
+            ForEachSelected(reads, n, select, [&](size_t, uint64_t v, uint32_t pos) {
+                ent[fill[PartOf(v, partBits)]++] = Entry{uint32_t(v), uint32_t(v >> 32), pos | kNew};
+            });
+        }
     }
+    std::vector<Entry>().swap(fresh);
     std::vector<Entry>().swap(mEntries);
     mAdded = MerLocationTable();
     mAddedOnly = 0;

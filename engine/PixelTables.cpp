@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstddef>
 #include <iostream>
+#include <unistd.h>
 
 namespace {
 
@@ -12,6 +13,14 @@ namespace {
 int PixelsFor(long long maxPos, bool anyHit, long long k, long long scale) {
   const long long last = anyHit ? std::max(maxPos, 0LL) + k : std::max(maxPos, 0LL);
   return static_cast<int>(std::min<long long>(last / scale + 1, INT_MAX));
+}
+
+// Half the machine's memory: dense tables larger than this would be granted by
+// the kernel's overcommit and then kill the hosting JVM when they are filled.
+double TableByteLimit() {
+  const long pages = sysconf(_SC_PHYS_PAGES), size = sysconf(_SC_PAGE_SIZE);
+  if (pages <= 0 || size <= 0) return 1e18;
+  return 0.5 * double(pages) * double(size);
 }
 
 }  // namespace
@@ -25,13 +34,13 @@ void Tovrin::InitPixels2() {
   const long long scale = mScale;
   const long long k = Mer::mMerSize;
   std::cout << "InitPixels Start" << std::endl;
-  for (auto& t : mPixels) t.DeAllocate();
-  mPixels.clear();
   const size_t tables = Queries.mSeqs.size();
-  mPixels.resize(tables);
   const size_t binned = std::min(tables, FwdHitsVec.size());
 
-  long long maxSource = mMaxSourceIdx;
+  // mMaxSourceIdx can be set from Java; no hit lies past the longest source record.
+  int longestRecord = 0;
+  for (int n : mSourceIndex.mReadSizes) longestRecord = std::max(longestRecord, n);
+  long long maxSource = std::min(mMaxSourceIdx, longestRecord);
   bool anyHit = false;
   std::vector<long long> maxQuery(tables, 0);
   std::vector<char> hasHit(tables, 0);
@@ -47,6 +56,18 @@ void Tovrin::InitPixels2() {
   }
 
   const int sourcePixels = PixelsFor(maxSource, anyHit, k, scale);
+  double bytes = 0;
+  for (size_t q = 0; q < tables; ++q)
+    bytes += double(sourcePixels) * PixelsFor(maxQuery[q], hasHit[q] != 0, k, scale) * sizeof(int);
+  if (bytes > TableByteLimit()) {
+    std::cout << "InitPixels2: the tables would need " << static_cast<long long>(bytes)
+              << " bytes, more than half of this machine's memory; nothing done" << std::endl;
+    return;
+  }
+
+  for (auto& t : mPixels) t.DeAllocate();
+  mPixels.clear();
+  mPixels.resize(tables);
   for (size_t q = 0; q < tables; ++q) {
     const int queryPixels = PixelsFor(maxQuery[q], hasHit[q] != 0, k, scale);
     mPixels[q].Allocate(sourcePixels, queryPixels);

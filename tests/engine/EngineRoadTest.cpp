@@ -1,5 +1,7 @@
 // One plot's road through the engine on the small fixtures: every console line
 // and every value Java can read back.
+#include <climits>
+
 #include "EngineTestUtil.h"
 
 namespace {
@@ -444,6 +446,34 @@ TEST(EngineWholePlot, QueriesOverlayAndBinningEdges) {
             "InitPixels Start\nInitPixels END\n*** mIntensityMap.size=2 mRevIntensityMap.size=0\n");
   EXPECT_EQ(e.GetIntensity2(0, 1, 0), 2);  // source 168 + 32 = 200: column 1
   EXPECT_EQ(e.GetIntensity2(0, 0, 0), 1);  // source 167: column 0
+}
+
+}  // namespace
+
+namespace {
+
+// Table sizes that only a caller's field values could produce are bounded:
+// mMaxSourceIdx set from Java cannot make a table longer than the longest
+// source record, and tables beyond the machine's memory are refused whole.
+TEST_F(EngineRoad, PixelTablesStayWithinWhatTheDataAndMachineHold) {
+  Load();
+  Stdout([&] {
+    e.Compare();
+    e.ComputeStats();
+  });
+  e.SetScale(1);
+  e.mMaxSourceIdx = INT_MAX;
+  Stdout([&] { e.InitPixels2(); });
+  ASSERT_EQ(e.mPixels.size(), 3u);
+  EXPECT_EQ(e.GetRows(0), 120 + 32 + 1);  // s1, the longest indexed record, plus k
+
+  e.mQueryMaxHitPos[0] = INT_MAX - 100;
+  const std::string out = Stdout([&] { e.InitPixels2(); });
+  EXPECT_EQ(out.substr(0, 17), "InitPixels Start\n");
+  EXPECT_NE(out.find("InitPixels2: the tables would need "), std::string::npos) << out;
+  EXPECT_NE(out.find(" bytes, more than half of this machine's memory; nothing done\n"), std::string::npos);
+  ASSERT_EQ(e.mPixels.size(), 3u);  // the earlier tables are kept
+  EXPECT_EQ(e.GetRows(0), 153);
 }
 
 }  // namespace

@@ -56,30 +56,13 @@ fi
 bash scripts/fetch-data.sh >/dev/null
 
 # --- build (Release) ----------------------------------------------------------
-# Configured from the checkout; should the top-level configure step fail, the
-# same sources are configured through a copy of the top-level CMakeLists.txt
-# whose library link step lists the subsystem archives explicitly
-# (-Wl,--whole-archive ...), a form every CMake >= 3.24 accepts.
 targets=(bench_engine_path bench_make_scaling_data Tovrin java_classes)
-configure() { # source-dir
-  cmake -S "$1" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOVRIN_DATA_DIR="$data" >"$work/configure.log" 2>&1
-}
 mkdir -p "$work"
-shadow=$build.src
+# A build folder configured from another source folder is started afresh.
 cached=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
-if [ "$cached" = "$shadow" ] || ! configure "$root"; then
-  [ "$cached" = "$shadow" ] || say "top-level configure failed (see $work/configure.log); configuring through $shadow"
-  mkdir -p "$shadow"
-  for f in "$root"/* "$root"/.cache; do
-    case $f in "$root/CMakeLists.txt"|"$build"|"$shadow") continue ;; esac
-    ln -sfn "$f" "$shadow/$(basename "$f")"
-  done
-  sed -e 's|^\( *\)target_link_libraries(Tovrin PRIVATE "\$<LINK_LIBRARY:WHOLE_ARCHIVE,tovrin_\${sub}>")|\1list(APPEND _whole $<TARGET_FILE:tovrin_${sub}>)\n\1add_dependencies(Tovrin tovrin_${sub})|' \
-      -e 's|^target_link_options(Tovrin PRIVATE -Wl,--no-undefined)|target_link_libraries(Tovrin PRIVATE -Wl,--whole-archive ${_whole} -Wl,--no-whole-archive)\n&|' \
-      "$root/CMakeLists.txt" > "$shadow/CMakeLists.txt"
-  [ "$cached" = "$shadow" ] || rm -rf "$build"
-  configure "$shadow" || { cat "$work/configure.log" >&2; exit 1; }
-fi
+[ -z "$cached" ] || [ "$cached" = "$root" ] || rm -rf "$build"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOVRIN_DATA_DIR="$data" >"$work/configure.log" 2>&1 \
+  || { cat "$work/configure.log" >&2; exit 1; }
 cmake --build "$build" -j2 --target "${targets[@]}" >"$work/build.log" 2>&1 || { tail -30 "$work/build.log" >&2; exit 1; }
 driver=$build/bench/bench_engine_path
 

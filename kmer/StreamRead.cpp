@@ -86,6 +86,21 @@ void ReportTrim(const char* buf, char c, long e, size_t lenBefore) {
               << std::endl;
 }
 
+// Appends a piece of a line longer than the buffer (len characters of buf),
+// holding back its last characters for which isTail is true until the rest of
+// the line shows whether they are trailing white space.
+template <class IsTail>
+void AppendHoldingTail(Sequence3Bit& r, std::string& held, const char* buf, size_t len, IsTail isTail) {
+    size_t t = len;
+    while (t > 0 && isTail(buf[t - 1])) --t;
+    if (t > 0) {
+        r.AppendChars(held.data(), held.size());
+        held.clear();
+        r.AppendChars(buf, t);
+    }
+    held.append(buf + t, len - t);
+}
+
 // Appends the sequence line whose first piece is in buf (GetNextRead). A line
 // longer than the buffer is continued piece by piece; blanks and tabs at the end
 // of a piece are held back until the line shows whether they are trailing.
@@ -106,14 +121,7 @@ bool AppendPlainLine(Sequence3Bit& r, std::istream& in, char* buf, int bufSize, 
             }
             return true;
         }
-        size_t t = len;
-        while (t > 0 && IsBlankOrTab(buf[t - 1])) --t;
-        if (t > 0) {
-            r.AppendChars(held.data(), held.size());
-            held.clear();
-            r.AppendChars(buf, t);
-        }
-        held.append(buf + t, len - t);
+        AppendHoldingTail(r, held, buf, len, IsBlankOrTab);
         lineStart += long(len);
         partial = ReadLinePiece(in, buf, bufSize, got);
     }
@@ -161,14 +169,7 @@ void AppendTrimmedLine(Sequence3Bit& r, std::istream& in, char* buf, int bufSize
             if (!blankTail) r.AppendChars(tabs.data(), tabs.size());
             return;
         }
-        size_t t = len;
-        while (t > 0 && buf[t - 1] == '\t') --t;
-        if (t > 0) {
-            r.AppendChars(held.data(), held.size());
-            held.clear();
-            r.AppendChars(buf, t);
-        }
-        held.append(buf + t, len - t);
+        AppendHoldingTail(r, held, buf, len, [](char c) { return c == '\t'; });
         lineStart += long(len);
         long got;
         partial = ReadLinePiece(in, buf, bufSize, got);

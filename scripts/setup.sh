@@ -2,7 +2,7 @@
 # Installs what building and testing libTovrin needs on Debian 12, only when missing.
 set -euo pipefail
 pkgs=(g++ cmake make openjdk-17-jdk-headless libgtest-dev libbenchmark-dev junit5
-      clang libclang-rt-14-dev dpkg-dev
+      clang libclang-rt-14-dev dpkg-dev xz-utils
       fontconfig fonts-dejavu-core)  # fonts: the dot-plot command draws axis labels headless
 missing=()
 for p in "${pkgs[@]}"; do

@@ -28,48 +28,49 @@ void CountMemory(benchmark::State& state, const SequenceVector& v)
     state.counters["capacity/bases"] = bases > 0 ? capacity / bases : 0;
 }
 
-void BM_Read(benchmark::State& state, const char* name)
+// The genome's path, or "" after marking the benchmark skipped when it is absent.
+std::string Genome(benchmark::State& state, const char* name)
 {
     const std::string path = GenomePath(name);
-    if (!std::filesystem::exists(path)) {
-        state.SkipWithError("genome not fetched (scripts/fetch-data.sh)");
-        return;
-    }
+    if (std::filesystem::exists(path)) return path;
+    state.SkipWithError("genome not fetched (scripts/fetch-data.sh)");
+    return "";
+}
+
+// One reader of the whole file into a collection, timed per call.
+template <class Reader>
+void ReadWith(benchmark::State& state, const std::string& path, SequenceVector& v, Reader read)
+{
     FASTAFile f;
-    SequenceVector v;
     for (auto _ : state) {
-        f.Read(path, v);
+        read(f, path, v);
         benchmark::DoNotOptimize(v.mSeqs.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                             static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+void BM_Read(benchmark::State& state, const char* name)
+{
+    const std::string path = Genome(state, name);
+    if (path.empty()) return;
+    SequenceVector v;
+    ReadWith(state, path, v, [](FASTAFile& f, const std::string& p, SequenceVector& out) { f.Read(p, out); });
     CountMemory(state, v);
 }
 
 void BM_Read0(benchmark::State& state, const char* name)
 {
-    const std::string path = GenomePath(name);
-    if (!std::filesystem::exists(path)) {
-        state.SkipWithError("genome not fetched (scripts/fetch-data.sh)");
-        return;
-    }
-    FASTAFile f;
+    const std::string path = Genome(state, name);
+    if (path.empty()) return;
     SequenceVector v;
-    for (auto _ : state) {
-        f.Read0(path, v);
-        benchmark::DoNotOptimize(v.mSeqs.data());
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(std::filesystem::file_size(path)));
+    ReadWith(state, path, v, [](FASTAFile& f, const std::string& p, SequenceVector& out) { f.Read0(p, out); });
 }
 
 void BM_Write(benchmark::State& state, const char* name)
 {
-    const std::string path = GenomePath(name);
-    if (!std::filesystem::exists(path)) {
-        state.SkipWithError("genome not fetched (scripts/fetch-data.sh)");
-        return;
-    }
+    const std::string path = Genome(state, name);
+    if (path.empty()) return;
     FASTAFile f;
     SequenceVector v;
     f.Read(path, v);
